@@ -1,0 +1,37 @@
+# Everyday entry points; CMake presets do the real work.
+
+BUILD_PACKAGES := cmake ninja-build g++ make
+TEST_PACKAGES  := libgtest-dev
+UI_PACKAGES    := qt6-base-dev libgl-dev
+BENCH_PACKAGES := libbenchmark-dev
+
+.PHONY: all test run bench asan clean deps-test deps-run deps-bench
+
+all: test
+
+deps-test:
+	@sh tools/deps.sh $(BUILD_PACKAGES) $(TEST_PACKAGES) $(UI_PACKAGES)
+
+deps-run:
+	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES)
+
+deps-bench:
+	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(BENCH_PACKAGES)
+
+test: deps-test
+	cmake --preset debug
+	cmake --build --preset debug
+	ctest --preset debug
+
+asan: deps-test
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps-bench
+	cmake --preset release
+	cmake --build --preset release
+	./build/release/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf build
