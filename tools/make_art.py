@@ -1,0 +1,159 @@
+#!/usr/bin/python3
+"""Draws the window's artwork: the background picture and the icon.
+
+Procedural and seeded, so the same files come out every time:
+  ui/art/background.jpg  400 x 340, 24-bit: a green leaf texture with light
+                         vertical stripes, no text
+  ui/art/varnel.ico      16, 24, 32 and 48 pixels, 8 bits (256 colours) each
+  ui/art/varnel-N.png    the icon at larger sizes, for desktop themes
+Needs Debian's python3-pil.
+"""
+
+import math
+import random
+import struct
+import sys
+from pathlib import Path
+
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
+
+ART = Path(__file__).resolve().parent.parent / "ui" / "art"
+ICO_SIZES = (16, 24, 32, 48)
+PNG_SIZES = (64, 128, 256)
+
+
+def value_noise(w, h, cell, rng):
+    """Smooth noise: random values on a coarse grid, scaled up bicubically."""
+    gw, gh = w // cell + 2, h // cell + 2
+    grid = Image.new("L", (gw, gh))
+    grid.putdata([rng.randrange(256) for _ in range(gw * gh)])
+    return grid.resize((gw * cell, gh * cell), Image.BICUBIC).crop((0, 0, w, h))
+
+
+def leaf(draw, cx, cy, length, width, angle, fill, vein):
+    """One leaf: a pointed oval with a midrib and side veins."""
+    ca, sa = math.cos(angle), math.sin(angle)
+
+    def at(u, v):
+        return (cx + u * ca - v * sa, cy + u * sa + v * ca)
+
+    steps = 24
+    top = [at(length * (t / steps - 0.5), width * math.sin(math.pi * t / steps) ** 0.8)
+           for t in range(steps + 1)]
+    bottom = [at(length * (t / steps - 0.5), -width * math.sin(math.pi * t / steps) ** 0.8)
+              for t in range(steps, -1, -1)]
+    draw.polygon(top + bottom, fill=fill)
+    draw.line([at(-length / 2, 0), at(length / 2, 0)], fill=vein, width=1)
+    for k in range(1, 6):
+        u = length * (k / 6 - 0.5)
+        span = width * math.sin(math.pi * k / 6) ** 0.8 * 0.85
+        for side in (1, -1):
+            draw.line([at(u, 0), at(u + length * 0.12, side * span)], fill=vein, width=1)
+
+
+def background(rng):
+    w, h = 400, 340
+    # Deep green base with soft, large-scale variation.
+    coarse = value_noise(w, h, 60, rng)
+    fine = value_noise(w, h, 9, rng)
+    base = Image.merge("RGB", (
+        coarse.point(lambda v: 18 + v // 10),
+        coarse.point(lambda v: 70 + v // 4),
+        coarse.point(lambda v: 22 + v // 9),
+    ))
+    grain = Image.merge("RGB", (fine, fine, fine)).point(lambda v: v // 6)
+    base = ImageChops.add(base, grain, offset=-20)
+
+    # Layers of leaves, darker behind, lighter in front.
+    for layer in range(3):
+        sheet = Image.new("RGBA", (w, h))
+        draw = ImageDraw.Draw(sheet)
+        for _ in range(38 - layer * 8):
+            g = 90 + layer * 35 + rng.randrange(40)
+            fill = (30 + layer * 15 + rng.randrange(25), g, 25 + rng.randrange(30), 150 + layer * 30)
+            vein = (fill[0] + 50, min(255, g + 60), fill[2] + 40, 200)
+            leaf(draw, rng.uniform(-20, w + 20), rng.uniform(-20, h + 20),
+                 rng.uniform(60, 120), rng.uniform(14, 28), rng.uniform(0, math.pi), fill, vein)
+        sheet = sheet.filter(ImageFilter.GaussianBlur(1.6 - layer * 0.6))
+        base.paste(sheet, (0, 0), sheet)
+
+    # Light vertical stripes with soft edges, slightly uneven in strength.
+    stripes = Image.new("L", (w, 1))
+    period = 26
+    stripes.putdata([int(46 * max(0.0, math.cos(2 * math.pi * x / period)) ** 3
+                         * (0.75 + 0.25 * math.sin(x / 37.0))) for x in range(w)])
+    stripes = stripes.resize((w, h))
+    light = Image.new("RGB", (w, h), (225, 245, 210))
+    base = Image.composite(light, base, stripes)
+    return base.filter(ImageFilter.SMOOTH)
+
+
+def icon_image(size):
+    """A leaf on a rounded green tile, drawn large and scaled down."""
+    big = size * 8
+    img = Image.new("RGBA", (big, big))
+    d = ImageDraw.Draw(img)
+    pad = big // 16
+    d.rounded_rectangle((pad, pad, big - pad, big - pad), radius=big // 5,
+                        fill=(34, 110, 46, 255), outline=(18, 64, 28, 255), width=max(8, big // 24))
+    leaf(d, big / 2, big / 2, big * 0.78, big * 0.25, -math.pi / 4,
+         (150, 214, 96, 255), (236, 250, 214, 255))
+    # Thicken the veins so they survive the reduction.
+    veins = ImageDraw.Draw(img)
+    veins.line([(big * 0.24, big * 0.76), (big * 0.76, big * 0.24)], fill=(236, 250, 214, 255),
+               width=max(2, big // 28))
+    return img.resize((size, size), Image.LANCZOS)
+
+
+def ico_entry(img):
+    """An 8-bit BMP icon image: 256-colour palette, pixels bottom-up, AND mask."""
+    size = img.width
+    opaque = img.getchannel("A").point(lambda a: 255 if a >= 128 else 0)
+    rgb = Image.new("RGB", img.size, (0, 0, 0))
+    rgb.paste(img.convert("RGB"), (0, 0), opaque)
+    pal = rgb.quantize(colors=256, method=Image.MEDIANCUT, dither=Image.NONE)
+    palette = pal.getpalette()[: 256 * 3]
+    palette += [0] * (256 * 3 - len(palette))
+
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
+    colours = b"".join(struct.pack("BBBB", palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0)
+                       for i in range(256))
+    row = (size + 3) & ~3
+    pixels = pal.load()
+    xor = b"".join(bytes(pixels[x, y] for x in range(size)) + bytes(row - size)
+                   for y in range(size - 1, -1, -1))
+    mask_row = ((size + 31) // 32) * 4
+    mask = bytearray()
+    alpha = opaque.load()
+    for y in range(size - 1, -1, -1):
+        bits = bytearray(mask_row)
+        for x in range(size):
+            if alpha[x, y] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return header + colours + xor + bytes(mask)
+
+
+def write_ico(path, images):
+    entries = [ico_entry(img) for img in images]
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for img, data in zip(images, entries):
+        out += struct.pack("<BBBBHHII", img.width % 256, img.height % 256, 0, 0, 1, 8,
+                           len(data), offset)
+        offset += len(data)
+    path.write_bytes(out + b"".join(entries))
+
+
+def main():
+    ART.mkdir(parents=True, exist_ok=True)
+    background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
+                                              subsampling=0, optimize=True)
+    write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
+    for s in PNG_SIZES:
+        icon_image(s).save(ART / f"varnel-{s}.png", optimize=True)
+    print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,113 @@
+#include "form1.h"
+
+#include "ui_Form1.h"
+#include "writer.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+
+// The artwork is compiled into this library; a static library's resources
+// are only linked in when something names them.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(varnel);
+}
+
+namespace {
+
+const char kBackground[] = ":/art/background.jpg";
+const char kNoPatchYet[] = "There is no patch yet. Press \"Make\" to make it, then save it.";
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      ui_(std::make_unique<Ui::Form1>())
+{
+    InitResources();
+    background_.load(QString::fromLatin1(kBackground));
+    ui_->setupUi(this);
+    selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
+                  ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
+    // The base patch has its one home in the patch core; the hidden label
+    // only carries it to the composer.
+    ui_->Label1->setText(QString::fromLatin1(patch::kBasePatch.data(),
+                                             static_cast<int>(patch::kBasePatch.size())));
+
+    // The load step: prepare the texts every Make reads.
+    tables_ = patch::PrepareTables();
+
+    connect(ui_->Command1, &QPushButton::clicked, this, &Form1::ComposePatch);
+    connect(ui_->Command2, &QPushButton::clicked, this, &Form1::WritePatchFile);
+    connect(ui_->Command3, &QPushButton::clicked, this, &Form1::EndProgram);
+}
+
+Form1::~Form1() = default;
+
+void Form1::centreOnScreen()
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    // Unscaled from the top-left corner; the picture is larger than the window.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form1::showMessage(const QString& text, int icon)
+{
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(kApplicationTitle),
+                    text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::ComposePatch()
+{
+    patch::Selections selections{};
+    for (std::size_t n = 0; n < selectors_.size(); ++n)
+        selections[n] = static_cast<std::int16_t>(selectors_[n]->currentIndex());
+
+    const patch::ComposeResult result =
+        patch::ComposePatch(tables_, selections, ui_->Check1->isChecked(), ui_->Check2->isChecked(),
+                            ui_->Label1->text().toStdString(), composer_);
+    for (const std::string& message : result.messages)
+        showMessage(QString::fromStdString(message), QMessageBox::NoIcon);
+    if (result.text)
+        ui_->Label2->setText(QString::fromStdString(*result.text));
+}
+
+void Form1::WritePatchFile()
+{
+    outputPath_ = ui_->Text1->text();
+    // Saving before any Make would write an empty file and throw the
+    // user's choices away.
+    const QString text = ui_->Label2->text();
+    if (text.isEmpty()) {
+        showMessage(QString::fromLatin1(kNoPatchYet), QMessageBox::Information);
+        return;
+    }
+    const patch::WriteResult result =
+        patch::WritePatchFile(outputPath_.toStdString(), text.toStdString());
+    if (!result.ok) {
+        showMessage(QString::fromStdString(result.message), QMessageBox::Critical);
+        return;
+    }
+    EndProgram();
+}
+
+void Form1::EndProgram()
+{
+    emit ended();
+    close();
+}

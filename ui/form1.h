@@ -1,0 +1,55 @@
+#pragma once
+// The program's one window: reads the controls, hands their values to the
+// patch core and shows what comes back.
+
+#include "composer.h"
+#include "tables.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+class SlotSelector;
+class QMessageBox;
+
+// Title of the message boxes; the window's caption is the design's own.
+inline constexpr char kApplicationTitle[] = "Varnel menu pictures";
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Where Form1 would be placed on first show: centred on its screen.
+    void centreOnScreen();
+
+signals:
+    // The user is done: Save succeeded or Exit was pressed.
+    void ended();
+
+public slots:
+    void ComposePatch();
+    void WritePatchFile();
+    void EndProgram();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showMessage(const QString& text, int icon);
+
+    std::unique_ptr<Ui::Form1> ui_;
+    std::array<SlotSelector*, patch::kSlotCount> selectors_{};
+    patch::Tables tables_;
+    patch::ComposerState composer_;
+    QString outputPath_;
+    QPixmap background_;
+};

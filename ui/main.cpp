@@ -1,0 +1,18 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // No display name: on X11 Qt would append it to the window's title.
+    QApplication::setApplicationName(QStringLiteral("Varnel"));
+
+    Form1 window;
+    QApplication::setWindowIcon(window.windowIcon());
+    QObject::connect(&window, &Form1::ended, &app, &QApplication::quit, Qt::QueuedConnection);
+    window.centreOnScreen();
+    window.show();
+    return app.exec();
+}
