@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShowEvent>
 
 // The artwork is compiled into this library; a static library's resources
 // are only linked in when something names them.
@@ -40,6 +41,7 @@ Form1::Form1(QWidget* parent)
 
     // The load step: prepare the texts every Make reads.
     tables_ = patch::PrepareTables();
+    centreOnScreen();
 
     connect(ui_->Command1, &QPushButton::clicked, this, &Form1::ComposePatch);
     connect(ui_->Command2, &QPushButton::clicked, this, &Form1::WritePatchFile);
@@ -56,6 +58,16 @@ void Form1::centreOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(s->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    // The frame's size is known only now; centre the window with it.
+    if (!shownBefore_ && !event->spontaneous()) {
+        shownBefore_ = true;
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
 }
 
 void Form1::paintEvent(QPaintEvent*)

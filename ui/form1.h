@@ -28,9 +28,6 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Where Form1 would be placed on first show: centred on its screen.
-    void centreOnScreen();
-
 signals:
     // The user is done: Save succeeded or Exit was pressed.
     void ended();
@@ -42,8 +39,10 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void centreOnScreen();
     void showMessage(const QString& text, int icon);
 
     std::unique_ptr<Ui::Form1> ui_;
@@ -52,4 +51,5 @@ private:
     patch::ComposerState composer_;
     QString outputPath_;
     QPixmap background_;
+    bool shownBefore_ = false;
 };

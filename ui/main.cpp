@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
     Form1 window;
     QApplication::setWindowIcon(window.windowIcon());
     QObject::connect(&window, &Form1::ended, &app, &QApplication::quit, Qt::QueuedConnection);
-    window.centreOnScreen();
     window.show();
     return app.exec();
 }
