@@ -2,10 +2,10 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
-UI_PACKAGES    := qt6-base-dev libgl-dev
+UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
 
-.PHONY: all test run bench asan clean deps-test deps-run deps-bench
+.PHONY: all test run bench asan screenshot clean deps-test deps-run deps-bench
 
 all: test
 
@@ -23,15 +23,26 @@ test: deps-test
 	cmake --build --preset debug
 	ctest --preset debug
 
+run: deps-run
+	cmake --preset release
+	cmake --build --preset release --target varnel
+	./build/release/ui/varnel
+
 asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
 bench: deps-bench
+	cmake --preset bench
+	cmake --build --preset bench
+	./build/bench/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+	./build/bench/bench/startup/startup_bench 40
+
+screenshot: deps-run
 	cmake --preset release
-	cmake --build --preset release
-	./build/release/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
+	cmake --build --preset release --target varnel
+	sh tools/screenshot.sh build/release/ui/varnel
 
 clean:
 	rm -rf build

@@ -148,7 +148,7 @@ def write_ico(path, images):
 def main():
     ART.mkdir(parents=True, exist_ok=True)
     background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
-                                              subsampling=0, optimize=True)
+                                              subsampling=2, optimize=True)
     write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
     for s in PNG_SIZES:
         icon_image(s).save(ART / f"varnel-{s}.png", optimize=True)

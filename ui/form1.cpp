@@ -4,6 +4,7 @@
 #include "writer.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -30,8 +31,11 @@ Form1::Form1(QWidget* parent)
       ui_(std::make_unique<Ui::Form1>())
 {
     InitResources();
-    background_.load(QString::fromLatin1(kBackground));
     ui_->setupUi(this);
+    // Only the part that the window covers is ever seen.
+    QImageReader reader(QString::fromLatin1(kBackground));
+    reader.setClipRect(rect());
+    background_ = reader.read();
     selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
                   ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label
@@ -74,7 +78,7 @@ void Form1::paintEvent(QPaintEvent*)
 {
     // Unscaled from the top-left corner; the picture is larger than the window.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawImage(0, 0, background_);
 }
 
 void Form1::showMessage(const QString& text, int icon)

@@ -5,7 +5,7 @@
 #include "composer.h"
 #include "tables.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -50,6 +50,6 @@ private:
     patch::Tables tables_;
     patch::ComposerState composer_;
     QString outputPath_;
-    QPixmap background_;
+    QImage background_;
     bool shownBefore_ = false;
 };

@@ -1,17 +1,6 @@
-#include "form1.h"
-
-#include <QApplication>
-#include <QIcon>
+#include "program.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    // No display name: on X11 Qt would append it to the window's title.
-    QApplication::setApplicationName(QStringLiteral("Varnel"));
-
-    Form1 window;
-    QApplication::setWindowIcon(window.windowIcon());
-    QObject::connect(&window, &Form1::ended, &app, &QApplication::quit, Qt::QueuedConnection);
-    window.show();
-    return app.exec();
+    return RunProgram(argc, argv);
 }

@@ -1,17 +1,34 @@
 #include "slot_selector.h"
 
+#include <QCompleter>
 #include <QLineEdit>
+
+namespace {
+
+// Stands in for the completer that QComboBox would build for every field,
+// only to be removed again; one serves all selectors.
+QCompleter& PlaceholderCompleter()
+{
+    static QCompleter* completer = new QCompleter;
+    return *completer;
+}
+
+}  // namespace
 
 SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
 {
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
+    // Handing the combo box its field directly makes it editable without
+    // building the drop-down list before anyone opens it, and a field that
+    // already has a completer keeps the combo box from making its own.
+    auto* field = new QLineEdit(this);
+    field->setCompleter(&PlaceholderCompleter());
+    setLineEdit(field);
     // Inline completion would turn typing into a pick.
     setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
 
     // A plain editable combo box selects a matching entry when Enter is
     // pressed or the field loses focus; here typed text is never a pick.
-    QLineEdit* field = lineEdit();
     disconnect(field, SIGNAL(returnPressed()), this, nullptr);
     disconnect(field, SIGNAL(editingFinished()), this, nullptr);
     connect(field, &QLineEdit::textEdited, this, &SlotSelector::dropSelectionKeepingText);

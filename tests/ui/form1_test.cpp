@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -146,6 +147,31 @@ private slots:
         const QList<QSize> sizes = form->windowIcon().availableSizes();
         for (int s : {16, 24, 32, 48})
             QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
+    }
+
+    void artwork()
+    {
+        const QImage picture(QStringLiteral(":/art/background.jpg"));
+        QCOMPARE(picture.size(), QSize(400, 340));
+        QVERIFY(!picture.hasAlphaChannel());
+        // Drawn unscaled from the top-left corner: the window's corners show
+        // the picture's own pixels there.
+        const QImage shown = form->grab().toImage();
+        for (const QPoint p : {QPoint(0, 0), QPoint(378, 336), QPoint(378, 0), QPoint(0, 336)})
+            QCOMPARE(QColor(shown.pixel(p)), QColor(picture.pixel(p)));
+
+        // The icon file: four 8-bit images of 16, 24, 32 and 48 pixels.
+        QFile ico(QStringLiteral(":/art/varnel.ico"));
+        QVERIFY(ico.open(QIODevice::ReadOnly));
+        const QByteArray bytes = ico.readAll();
+        const auto u16 = [&](int at) { return quint8(bytes[at]) | quint8(bytes[at + 1]) << 8; };
+        QCOMPARE(u16(2), 1);
+        QCOMPARE(u16(4), 4);
+        for (int i = 0; i < 4; ++i) {
+            const int entry = 6 + 16 * i;
+            QCOMPARE(int(quint8(bytes[entry])), (QList<int>{16, 24, 32, 48})[i]);
+            QCOMPARE(u16(entry + 6), 8);
+        }
     }
 
     void geometry_data()

@@ -1,0 +1,41 @@
+#include "first_frame.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // Runs once the paint in progress has been flushed to the screen.
+            QTimer::singleShot(0, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                ::_exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool seen_ = false;
+};
+
+}  // namespace
+
+void ReportFirstFrame(QWidget& window)
+{
+    window.installEventFilter(new FirstPaint(&window));
+}

@@ -1,0 +1,8 @@
+// The real program, reporting its first frame.
+#include "first_frame.h"
+#include "program.h"
+
+int main(int argc, char* argv[])
+{
+    return RunProgram(argc, argv, ReportFirstFrame);
+}

@@ -1,0 +1,21 @@
+#include "program.h"
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int RunProgram(int& argc, char** argv, const std::function<void(QWidget&)>& beforeShow)
+{
+    QApplication app(argc, argv);
+    // No display name: on X11 Qt would append it to the window's title.
+    QApplication::setApplicationName(QStringLiteral("Varnel"));
+
+    Form1 window;
+    QApplication::setWindowIcon(window.windowIcon());
+    QObject::connect(&window, &Form1::ended, &app, &QApplication::quit, Qt::QueuedConnection);
+    if (beforeShow)
+        beforeShow(window);
+    window.show();
+    return app.exec();
+}
