@@ -4,8 +4,9 @@ BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
 UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
+PACKAGE_PACKAGES := dpkg-dev file
 
-.PHONY: all test run bench asan screenshot clean deps-test deps-run deps-bench
+.PHONY: all test run bench asan screenshot package clean deps-test deps-run deps-bench
 
 all: test
 
@@ -43,6 +44,13 @@ screenshot: deps-run
 	cmake --preset release
 	cmake --build --preset release --target varnel
 	sh tools/screenshot.sh build/release/ui/varnel
+
+# A Debian package in build/release; its dependencies are read off the binary.
+package:
+	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(PACKAGE_PACKAGES)
+	cmake --preset release
+	cmake --build --preset release
+	cd build/release && cpack
 
 clean:
 	rm -rf build

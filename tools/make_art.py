@@ -19,7 +19,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 ART = Path(__file__).resolve().parent.parent / "ui" / "art"
 ICO_SIZES = (16, 24, 32, 48)
-PNG_SIZES = (64, 128, 256)
+PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 
 def value_noise(w, h, cell, rng):

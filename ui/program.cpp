@@ -10,6 +10,7 @@ int RunProgram(int& argc, char** argv, const std::function<void(QWidget&)>& befo
     QApplication app(argc, argv);
     // No display name: on X11 Qt would append it to the window's title.
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARNEL_APP_ID));
 
     Form1 window;
     QApplication::setWindowIcon(window.windowIcon());
