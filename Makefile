@@ -6,7 +6,7 @@ UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGE_PACKAGES := dpkg-dev file
 
-.PHONY: all test run bench asan screenshot package clean deps-test deps-run deps-bench
+.PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
 
 all: test
 
@@ -23,6 +23,15 @@ test: deps-test
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug
+	@if command -v wine >/dev/null 2>&1 && command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then \
+	    sh tools/wine_test.sh; \
+	else \
+	    echo "Wine or MinGW-w64 is not installed: the Windows tests were skipped ('make wine-test' installs and runs them)."; \
+	fi
+
+# The patch core and its tests built for Windows and run under Wine.
+wine-test:
+	sh tools/wine_test.sh
 
 run: deps-run
 	cmake --preset release

@@ -33,11 +33,6 @@ WriteResult Failure(std::string_view path, const std::string& reason)
     return r;
 }
 
-std::string ErrnoReason(int err)
-{
-    return std::generic_category().message(err);
-}
-
 // A name for the temporary file in the target's folder that no other writer,
 // not even a second copy of this program, picks at the same time.
 fs::path TemporaryName(const fs::path& folder, unsigned attempt)
@@ -105,6 +100,14 @@ std::string WindowsReason(DWORD err)
 
 WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::string_view text)
 {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Failure(path, "it is a folder, not a file");
+    // Windows refuses to replace a read-only file; Wine would replace it.
+    // Say so the same way everywhere.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Failure(path, WindowsReason(ERROR_ACCESS_DENIED));
+
     const fs::path folder = FolderOf(target);
     fs::path temp;
     HANDLE file = INVALID_HANDLE_VALUE;
@@ -150,6 +153,11 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
 
 #else
 
+std::string ErrnoReason(int err)
+{
+    return std::generic_category().message(err);
+}
+
 bool WriteAll(int fd, std::string_view data)
 {
     while (!data.empty()) {
@@ -167,9 +175,12 @@ bool WriteAll(int fd, std::string_view data)
 // Devices and pipes cannot be replaced by renaming; they are written in place.
 WriteResult WriteInPlace(std::string_view path, const fs::path& target, std::string_view text)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    // Not blocking: a pipe that nobody reads would otherwise hang the window.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Failure(path, ErrnoReason(errno));
+        return Failure(path, errno == ENXIO ? "nothing is reading from that pipe"
+                                            : ErrnoReason(errno));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const bool ok = WriteAll(fd, text) && WriteAll(fd, kFileEnd);
     const int err = errno;
     if (::close(fd) != 0 && ok)
@@ -183,6 +194,9 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
 {
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
+    // Anything but "no such file" (a loop of links, say) is a reason to stop.
+    if (!exists && errno != ENOENT)
+        return Failure(path, ErrnoReason(errno));
     if (exists && S_ISDIR(old.st_mode))
         return Failure(path, ErrnoReason(EISDIR));
     if (exists && !S_ISREG(old.st_mode))
@@ -198,6 +212,9 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
     for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = TemporaryName(folder, attempt);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST && exists)
+            return Failure(path, "no new file can be made in its folder to replace it (" +
+                                     ErrnoReason(errno) + ")");
         if (fd < 0 && errno != EEXIST)
             return Failure(path, ErrnoReason(errno));
     }
@@ -210,11 +227,12 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
         return Failure(path, ErrnoReason(err));
     };
     if (exists) {
-        // Keep the replaced file's permissions; the owner only where allowed.
+        // Keep the replaced file's permissions, but never set-id bits; the
+        // owner only where allowed.
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Not ours to give away: the new file stays the writer's own.
         }
-        ::fchmod(fd, old.st_mode & 07777);
+        ::fchmod(fd, old.st_mode & 0777);
     }
     if (!WriteAll(fd, text) || !WriteAll(fd, kFileEnd))
         return abandon(errno);

@@ -125,6 +125,16 @@ TEST(ComposePatch, KeyCarriesOverToAMakeWithoutKey)
     EXPECT_EQ(*r.text, Patch("3B0368: 3C 54\r\r\r", kMenuLastTwelveReversed));
 }
 
+TEST(ComposePatch, BothKeysCarryOverToAMakeWithoutKey)
+{
+    Composer composer;
+    ASSERT_TRUE(composer.Make(kFirstTwelve, true, true).text.has_value());
+    const patch::ComposeResult r = composer.Make(kFirstTwelve, false, false);
+    EXPECT_EQ(r.messages, std::vector<std::string>{"You must select key"});
+    ASSERT_TRUE(r.text.has_value());
+    EXPECT_EQ(*r.text, Patch("3B0368: 3C 54\r3B036E: 3C 54\r\r", kMenuFirstTwelve));
+}
+
 TEST(ComposePatch, AGapGivesNoTextButRebuildsTheRest)
 {
     Composer composer;

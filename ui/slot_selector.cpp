@@ -2,6 +2,7 @@
 
 #include <QCompleter>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace {
 
@@ -53,4 +54,10 @@ void SlotSelector::dropSelectionKeepingText()
     setCurrentIndex(-1);
     field->setText(text);
     field->setCursorPosition(cursor);
+}
+
+void SlotSelector::wheelEvent(QWheelEvent* event)
+{
+    // Scrolling over a selector would pick an entry without a look at the list.
+    event->ignore();
 }

@@ -18,6 +18,9 @@ public:
     QString fieldText() const { return fieldText_; }
     void setFieldText(const QString& text);
 
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void dropSelectionKeepingText();
 

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -330,6 +331,19 @@ private slots:
         QCOMPARE(c->currentIndex(), 1);
     }
 
+    void theWheelPicksNothing()
+    {
+        SlotSelector* c = combo(4);
+        for (const int delta : {-120, -120, 120}) {
+            QWheelEvent wheel(QPointF(50, 10), c->mapToGlobal(QPointF(50, 10)), QPoint(),
+                              QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(c, &wheel);
+        }
+        QCOMPARE(c->currentIndex(), -1);
+        QCOMPARE(c->currentText(), QStringLiteral("Menu picture no. 4"));
+    }
+
     void makeAtStartShowsEveryGap()
     {
         // Pressing a button moves the focus to it; that is not Make's doing.
@@ -426,7 +440,8 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("key");
-        for (const char* target : {"Combo1", "Combo12", "Text1"}) {
+        for (const char* target :
+             {"Combo1", "Combo12", "Text1", "Command1", "Command2", "Command3", "Check1"}) {
             QTest::addRow("%s Enter", target) << target << int(Qt::Key_Return);
             QTest::addRow("%s keypad Enter", target) << target << int(Qt::Key_Enter);
             QTest::addRow("%s Escape", target) << target << int(Qt::Key_Escape);
