@@ -1,11 +1,13 @@
 // The window driven as a user drives it: keys, mouse, real boxes, real files.
 
+#include "expected.h"
 #include "form1.h"
 #include "gui_helpers.h"
 #include "slot_selector.h"
 #include "tables.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -38,6 +40,16 @@ const QString kMenuShifted = QStringLiteral(
 QString SlotMessage(int n)
 {
     return QStringLiteral("Menu picture no.%1 is not selected").arg(n);
+}
+
+// Resident memory of this process, or 0 where it cannot be read.
+long ResidentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
 }
 
 QByteArray ReadFile(const QString& path)
@@ -342,6 +354,134 @@ private slots:
         }
         QCOMPARE(c->currentIndex(), -1);
         QCOMPARE(c->currentText(), QStringLiteral("Menu picture no. 4"));
+    }
+
+    void screenReaderFindsEveryControl()
+    {
+        QVERIFY(PickWithMouse(combo(2), 15));
+        for (int n = 1; n <= 12; ++n) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo(n));
+            QVERIFY(a);
+            QCOMPARE(a->role(), QAccessible::ComboBox);
+            // The slot is told whatever the field shows.
+            QCOMPARE(a->text(QAccessible::Description), QStringLiteral("Menu picture no. %1").arg(n));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(combo(2))->text(QAccessible::Name),
+                 QStringLiteral("Help"));
+
+        const struct {
+            const char* name;
+            QAccessible::Role role;
+            const char* text;
+        } controls[] = {{"Command1", QAccessible::Button, "Make"},
+                        {"Command2", QAccessible::Button, "Save"},
+                        {"Command3", QAccessible::Button, "Exit"},
+                        {"Check1", QAccessible::CheckBox, "Right soft key"},
+                        {"Check2", QAccessible::CheckBox, "Right arow"},
+                        {"Text1", QAccessible::EditableText, "Patch file"}};
+        for (const auto& c : controls) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child<QWidget>(c.name));
+            QVERIFY2(a, c.name);
+            QCOMPARE(a->role(), c.role);
+            QCOMPARE(a->text(QAccessible::Name), QString::fromLatin1(c.text));
+            QVERIFY(!a->state().invisible);
+        }
+        QAccessibleInterface* path = QAccessible::queryAccessibleInterface(child<QWidget>("Text1"));
+        QCOMPARE(path->text(QAccessible::Value), QStringLiteral("C:\\windows\\plocha\\Varnel.vkp"));
+        for (const char* hidden : {"Label1", "Label2"})
+            QVERIFY(QAccessible::queryAccessibleInterface(child<QWidget>(hidden))->state().invisible);
+
+        clickOn("Check1");
+        QVERIFY(QAccessible::queryAccessibleInterface(child<QWidget>("Check1"))->state().checked);
+
+        BoxAnswerer answerer;
+        clickOn("Command1");
+        QCOMPARE(answerer.boxes.size(), 11);
+        for (const ShownBox& b : answerer.boxes)
+            QVERIFY2(b.readable, qPrintable(b.text));
+    }
+
+    void theWholeJobByKeyboard()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keys.vkp"));
+        QSignalSpy ended(form.get(), &Form1::ended);
+        BoxAnswerer answerer;
+        const auto press = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), mods);
+        };
+        QTRY_COMPARE(focusName(), QStringLiteral("Combo1"));
+        for (int n = 1; n <= 12; ++n) {
+            QCOMPARE(focusName(), QStringLiteral("Combo%1").arg(n));
+            for (int i = 0; i <= (n + 3) % 16; ++i)
+                press(Qt::Key_Down);
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(focusName(), QStringLiteral("Command1"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);  // Right soft key
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Text1"));
+        press(Qt::Key_A, Qt::ControlModifier);
+        TypeText(QApplication::focusWidget(), path);
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusName(), QStringLiteral("Command1"));
+        press(Qt::Key_Space);
+        QVERIFY(answerer.boxes.isEmpty());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("Command2"));
+        press(Qt::Key_Space);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ReadFile(path), ("3B036E: 3C 54\r\r\r" + kBase + "\r\r" + kMenuShifted + "\r\n").toLatin1());
+    }
+
+    // Thousands of Makes with changing choices: the text follows every change
+    // and the process does not grow.
+    void manyMakesFollowTheChoices()
+    {
+        QVERIFY(fillEverySlot());
+        int picture[13];
+        for (int n = 1; n <= 12; ++n)
+            picture[n] = (n + 3) % 16;
+        bool soft = false, arrow = true;
+        clickOn("Check2");
+        long grownAfterWarmUp = 0;
+        const int rounds = 3000;
+        for (int i = 0; i < rounds; ++i) {
+            const int n = i % 12 + 1;
+            const int step = (i / 12) % 2 ? -1 : 1;
+            const int next = qBound(0, picture[n] + step, 15);
+            QTest::keyClick(combo(n), next > picture[n] ? Qt::Key_Down : Qt::Key_Up);
+            picture[n] = combo(n)->currentIndex();
+            if (i % 7 == 0) {
+                clickOn("Check1");
+                soft = !soft;
+            }
+            BoxAnswerer* answerer = (soft || arrow) ? nullptr : new BoxAnswerer;
+            clickOn("Command1");
+            delete answerer;
+
+            const QString text = label2();
+            const QString line = text.mid(text.size() - 22 * (13 - n), 22);
+            const auto code = expected::kPictureCode[std::size_t(picture[n])];
+            const auto prefix = expected::kSlotPrefix[std::size_t(n - 1)];
+            QCOMPARE(line, QString::fromLatin1(prefix.data(), int(prefix.size())) +
+                               QString::fromLatin1(code.data(), int(code.size())) + '\r');
+            QCOMPARE(text.startsWith(QStringLiteral("3B036E")), soft && !arrow);
+            QCOMPARE(text.size(), (soft && arrow ? 29 : 16) + 1679 + 2 + 12 * 22);
+            if (i == 500)
+                grownAfterWarmUp = ResidentKiB();
+        }
+        const long growth = ResidentKiB() - grownAfterWarmUp;
+        qInfo("resident memory grew by %ld KiB over %d Makes after warm-up", growth, rounds - 500);
+#if !defined(__SANITIZE_ADDRESS__)
+        // The address sanitizer holds freed memory back on purpose.
+        QVERIFY2(growth < 512, qPrintable(QString::number(growth)));
+#endif
     }
 
     void makeAtStartShowsEveryGap()

@@ -1,11 +1,34 @@
 #include "gui_helpers.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+
+bool TreeHasText(QAccessibleInterface* node, const QString& text, int depth)
+{
+    if (!node || depth > 8)
+        return false;
+    for (const auto kind : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
+        if (node->text(kind) == text)
+            return true;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (TreeHasText(node->child(i), text, depth + 1))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool AccessibleTextContains(QWidget* widget, const QString& text)
+{
+    return TreeHasText(QAccessible::queryAccessibleInterface(widget), text, 0);
+}
 
 BoxAnswerer::BoxAnswerer()
 {
@@ -32,7 +55,8 @@ void BoxAnswerer::poll()
         modal->close();
         return;
     }
-    boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                  AccessibleTextContains(box, box->text())});
     QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         QTest::mouseClick(ok, Qt::LeftButton);

@@ -15,6 +15,7 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    bool readable;  // a screen reader finds the text through the box
 };
 
 // Answers every modal message box with a click on OK as soon as it is up,
@@ -33,6 +34,9 @@ private:
     QTimer timer_;
 };
 
+// True when the accessibility tree under `widget` offers `text` as a name,
+// value or description, as a screen reader would read it.
+bool AccessibleTextContains(QWidget* widget, const QString& text);
 // Opens the list from the keyboard and clicks entry `index` with the mouse.
 bool PickWithMouse(QComboBox* combo, int index);
 // Moves through the list with the arrow keys until `index` is selected.
