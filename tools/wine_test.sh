@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 sh tools/deps.sh cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64
 
 export WINEPREFIX="$PWD/build/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p build
+mkdir -p "$WINEPREFIX"
 # One Wine server for the whole run, with the prefix booted under it first:
 # otherwise each test starts Wine's services itself, and CTest waits for
 # them to let go of its output long after the test has ended.
