@@ -13,7 +13,9 @@ mkdir -p "$WINEPREFIX"
 # them to let go of its output long after the test has ended.
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT INT TERM
-wine wineboot --init >/dev/null 2>&1
+if ! wine wineboot --init >"$WINEPREFIX.boot.log" 2>&1; then
+    echo "wineboot did not finish cleanly; going on (its log: $WINEPREFIX.boot.log)" >&2
+fi
 
 cmake --preset windows-cross
 cmake --build --preset windows-cross
