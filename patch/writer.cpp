@@ -55,6 +55,7 @@ fs::path FolderOf(const fs::path& target)
 }
 
 // Follows symbolic links so that a link keeps pointing at the file it named.
+// (MinGW's library does not see links on Windows; there a link is replaced.)
 fs::path ResolveLinks(fs::path target)
 {
     for (int hops = 0; hops < 40; ++hops) {
@@ -142,13 +143,26 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
         DeleteFileW(temp.c_str());
         return Failure(path, WindowsReason(err));
     }
-    if (!MoveFileExW(temp.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD err = GetLastError();
-        DeleteFileW(temp.c_str());
-        return Failure(path, WindowsReason(err));
+    // An existing file is replaced with ReplaceFileW, which keeps its
+    // attributes and permissions. A virus scanner or indexer may hold the
+    // file for a moment, so a sharing conflict is tried again briefly.
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    DWORD err = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const BOOL done =
+            exists ? ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                   : MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        if (done)
+            return {true, {}};
+        err = GetLastError();
+        if (err != ERROR_SHARING_VIOLATION && err != ERROR_LOCK_VIOLATION &&
+            err != ERROR_ACCESS_DENIED)
+            break;
+        Sleep(50);
     }
-    return {true, {}};
+    DeleteFileW(temp.c_str());
+    return Failure(path, WindowsReason(err));
 }
 
 #else
@@ -271,8 +285,12 @@ bool IsReservedWindowsName(std::string_view fileName)
     if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
         stem == "CONOUT$")
         return true;
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-           stem[3] >= '1' && stem[3] <= '9';
+    if (stem.size() < 4 || (stem.compare(0, 3, "COM") != 0 && stem.compare(0, 3, "LPT") != 0))
+        return false;
+    // COM1 to COM9, and the superscript digits one to three, in UTF-8.
+    const std::string digit = stem.substr(3);
+    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\xC2\xB9" ||
+           digit == "\xC2\xB2" || digit == "\xC2\xB3";
 }
 
 WriteResult WritePatchFile(std::string_view path, std::string_view text)

@@ -15,7 +15,9 @@
 #include <string>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#  include <windows.h>
+#else
 #  include <sys/mount.h>
 #  include <sys/stat.h>
 #  include <sys/wait.h>
@@ -166,10 +168,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReservedWindowsName, Recognised)
 {
     for (const char* name : {"NUL", "nul", "Nul.vkp", "CON", "prn.txt", "AUX", "COM1", "com9.vkp",
-                             "LPT1", "lpt5.tar.gz", "NUL .vkp", "CONOUT$"})
+                             "LPT1", "lpt5.tar.gz", "NUL .vkp", "CONOUT$", "COM\u00b9", "lpt\u00b3.vkp"})
         EXPECT_TRUE(patch::IsReservedWindowsName(name)) << name;
     for (const char* name : {"NULL", "nul_", "Varnel.vkp", "COM0", "COM10", "LPT", ".nul", "CONSOLE",
-                             "MENU.vkp", ""})
+                             "MENU.vkp", "", "COM\u2074", "COM1x"})
         EXPECT_FALSE(patch::IsReservedWindowsName(name)) << name;
 }
 
@@ -194,6 +196,20 @@ TEST_F(Writer, BackslashesSeparateFolders)
     const std::string path = Utf8(dir_) + "\\sub\\out.vkp";
     ASSERT_TRUE(patch::WritePatchFile(path, "a\rb").ok);
     EXPECT_EQ(ReadBytes(dir_ / "sub" / "out.vkp"), "a\rb\r\n");
+}
+
+TEST_F(Writer, ReplacingKeepsTheFileAttributes)
+{
+    const fs::path target = dir_ / "out.vkp";
+    WriteBytes(target, std::string(300, 'x'));
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(patch::WritePatchFile(Utf8(target), "new").ok);
+    EXPECT_EQ(ReadBytes(target), "new\r\n");
+    EXPECT_EQ(Listing(dir_), std::set<std::string>{"out.vkp"});
+    // Wine's ReplaceFileW does not carry attributes over; Windows does.
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "Wine does not keep file attributes on replacement";
+    EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST_F(Writer, AReadOnlyFileIsNotReplaced)

@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-deb=$(ls build/release/varnel_*.deb 2>/dev/null | head -n 1)
+deb=$(ls -t build/release/varnel_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "no package: run 'make package' first" >&2; exit 1; }
 sh tools/deps.sh desktop-file-utils appstream
 
@@ -24,7 +24,7 @@ done
 # The program must come up and stay up until it is told to go; it writes
 # nothing by itself.
 work=$(mktemp -d)
-(cd "$work" && QT_QPA_PLATFORM=offscreen exec varnel) >"$work.log" 2>&1 &
+(cd "$work" && QT_QPA_PLATFORM=offscreen exec /usr/bin/varnel) >"$work.log" 2>&1 &
 pid=$!
 sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then
@@ -39,5 +39,5 @@ rm -rf "$work" "$work.log"
 
 $sudo apt-get remove -y -qq varnel
 trap - EXIT
-! command -v varnel >/dev/null 2>&1 || { echo "varnel is still installed" >&2; exit 1; }
+[ ! -e /usr/bin/varnel ] || { echo "varnel is still installed" >&2; exit 1; }
 echo "package installs, starts and removes cleanly"
