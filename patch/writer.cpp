@@ -35,7 +35,7 @@ WriteResult Failure(std::string_view path, const std::string& reason)
 
 // A name for the temporary file in the target's folder that no other writer,
 // not even a second copy of this program, picks at the same time.
-fs::path TemporaryName(const fs::path& folder, unsigned attempt)
+fs::path TemporaryName(const fs::path& folder)
 {
     static std::atomic<unsigned> counter{0};
 #ifdef _WIN32
@@ -44,7 +44,7 @@ fs::path TemporaryName(const fs::path& folder, unsigned attempt)
     const unsigned long pid = static_cast<unsigned long>(getpid());
 #endif
     const std::string name = ".varnel-" + std::to_string(pid) + "-" +
-                             std::to_string(counter++) + "-" + std::to_string(attempt) + ".tmp";
+                             std::to_string(counter++) + ".tmp";
     return folder / name;
 }
 
@@ -113,7 +113,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
     fs::path temp;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = TemporaryName(folder, attempt);
+        temp = TemporaryName(folder);
         file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
@@ -224,7 +224,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
     fs::path temp;
     int fd = -1;
     for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = TemporaryName(folder, attempt);
+        temp = TemporaryName(folder);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST && exists)
             return Failure(path, "no new file can be made in its folder to replace it (" +

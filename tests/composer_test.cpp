@@ -117,22 +117,21 @@ TEST(ComposePatch, NothingChosenGivesThirteenMessagesInOrderAndNoText)
 
 TEST(ComposePatch, KeyCarriesOverToAMakeWithoutKey)
 {
-    Composer composer;
-    ASSERT_TRUE(composer.Make(kFirstTwelve, false, true).text.has_value());
-    const patch::ComposeResult r = composer.Make(kLastTwelveReversed, false, false);
-    EXPECT_EQ(r.messages, std::vector<std::string>{"You must select key"});
-    ASSERT_TRUE(r.text.has_value());
-    EXPECT_EQ(*r.text, Patch("3B0368: 3C 54\r\r\r", kMenuLastTwelveReversed));
-}
-
-TEST(ComposePatch, BothKeysCarryOverToAMakeWithoutKey)
-{
-    Composer composer;
-    ASSERT_TRUE(composer.Make(kFirstTwelve, true, true).text.has_value());
-    const patch::ComposeResult r = composer.Make(kFirstTwelve, false, false);
-    EXPECT_EQ(r.messages, std::vector<std::string>{"You must select key"});
-    ASSERT_TRUE(r.text.has_value());
-    EXPECT_EQ(*r.text, Patch("3B0368: 3C 54\r3B036E: 3C 54\r\r", kMenuFirstTwelve));
+    struct Row {
+        bool soft;
+        Selections next;
+        std::string head;
+        const std::string& menu;
+    };
+    for (const Row& row : {Row{false, kLastTwelveReversed, "3B0368: 3C 54\r\r\r", kMenuLastTwelveReversed},
+                           Row{true, kFirstTwelve, "3B0368: 3C 54\r3B036E: 3C 54\r\r", kMenuFirstTwelve}}) {
+        Composer composer;
+        ASSERT_TRUE(composer.Make(kFirstTwelve, row.soft, true).text.has_value());
+        const patch::ComposeResult r = composer.Make(row.next, false, false);
+        EXPECT_EQ(r.messages, std::vector<std::string>{"You must select key"});
+        ASSERT_TRUE(r.text.has_value());
+        EXPECT_EQ(*r.text, Patch(row.head, row.menu));
+    }
 }
 
 TEST(ComposePatch, AGapGivesNoTextButRebuildsTheRest)

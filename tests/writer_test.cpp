@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ios>
+#include <utility>
 #include <iterator>
 #include <set>
 #include <string>
@@ -228,26 +230,18 @@ TEST_F(Writer, AReadOnlyFileIsNotReplaced)
 
 #else
 
+// The replaced file's permissions are kept, but never its set-id bits.
 TEST_F(Writer, KeepsThePermissionsOfTheReplacedFile)
 {
     const fs::path target = dir_ / "out.vkp";
-    WriteBytes(target, "old");
-    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    ASSERT_TRUE(patch::WritePatchFile(Utf8(target), "new").ok);
-    struct stat st {};
-    ASSERT_EQ(::stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-}
-
-TEST_F(Writer, DropsSetIdBitsOfTheReplacedFile)
-{
-    const fs::path target = dir_ / "out.vkp";
-    WriteBytes(target, "old");
-    ASSERT_EQ(::chmod(target.c_str(), 06755), 0);
-    ASSERT_TRUE(patch::WritePatchFile(Utf8(target), "new").ok);
-    struct stat st {};
-    ASSERT_EQ(::stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0755u);
+    for (const auto& [before, after] : {std::pair{0640u, 0640u}, std::pair{06755u, 0755u}}) {
+        WriteBytes(target, "old");
+        ASSERT_EQ(::chmod(target.c_str(), before), 0);
+        ASSERT_TRUE(patch::WritePatchFile(Utf8(target), "new").ok);
+        struct stat st {};
+        ASSERT_EQ(::stat(target.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, after) << std::oct << before;
+    }
 }
 
 TEST_F(Writer, ALoopOfLinksIsReportedAndKept)

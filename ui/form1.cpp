@@ -45,7 +45,6 @@ Form1::Form1(QWidget* parent)
 
     // The load step: prepare the texts every Make reads.
     tables_ = patch::PrepareTables();
-    centreOnScreen();
 
     connect(ui_->Command1, &QPushButton::clicked, this, &Form1::ComposePatch);
     connect(ui_->Command2, &QPushButton::clicked, this, &Form1::WritePatchFile);

@@ -16,7 +16,6 @@ namespace Ui {
 class Form1;
 }
 class SlotSelector;
-class QMessageBox;
 
 // Title of the message boxes; the window's caption is the design's own.
 inline constexpr char kApplicationTitle[] = "Varnel menu pictures";
