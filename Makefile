@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everyday entry points; CMake presets do the real work.
 
 BUILD_PACKAGES := cmake ninja-build g++ make

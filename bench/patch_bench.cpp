@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one Make and one Make + Save take, without the window.
 
 #include "composer.h"

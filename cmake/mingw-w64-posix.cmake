@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64, posix thread model
 # (std::thread and friends need it). Tests run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make package`: a Debian package whose dependencies come from the binary.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnel)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The icon and version information of the Windows executable, as an object
 # library so that the cross build can check the resource script on its own.
 enable_language(RC)

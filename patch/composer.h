@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the user's choices into the patch text. A plain function over plain
 // values: the window reads its controls, shows the messages in order and,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed data that every patch is made of. Nothing here is ever computed
 // from user input; the composer only selects and joins these texts.

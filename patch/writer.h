@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the patch file. Failures come back as a value, never as an end of
 // the program: the caller shows the message and the user can try again.

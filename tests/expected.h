@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The published tables, spelled out by hand so that tests compare the
 // program's data against them rather than against itself.

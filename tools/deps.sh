@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named on the command line that are missing.
 # On systems without apt-get it names them and stops.
 set -eu

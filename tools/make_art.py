@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the window's artwork: the background picture and the icon.
 
 Procedural and seeded, so the same files come out every time:

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built Debian package, checks what it put on the system,
 # starts the installed program off screen, and removes the package again.
 set -eu

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/window.png: the real program in a virtual X server.
 # Usage: tools/screenshot.sh [path/to/varnel]
 set -eu

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the patch core and its tests for Windows and runs them under
 # Wine, so that bytes, replacement and file names meet the Windows file API.
 set -eu

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A menu slot's picture selector: an editable combo box in which only a pick
 // from the list, by mouse or by arrow key, is a selection. Whatever is typed

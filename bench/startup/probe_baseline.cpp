@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a window of the same size holding one push button.
 #include "first_frame.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, reporting its first frame.
 #include "first_frame.h"
 #include "program.h"

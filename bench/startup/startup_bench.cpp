@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times Varnel from process start to its first frame, and its peak memory,
 // against a one-button window of the same size, alternating the two.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the real window the way a user does, and answering its boxes.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main() starts it: its own application object, one window,
 // and an end when the window's work is done.
 
