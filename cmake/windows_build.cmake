@@ -1,0 +1,69 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Windows: lean executables and, with a static Qt (the cross build of
+# varnel.exe, tools/windows_qt.sh), the Qt plug-ins that each one links.
+# Included before the subdirectories; the plug-in choice runs at the end of
+# the top directory, once every target exists.
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # One section per function and datum, so that the linker drops whatever
+  # nothing reaches; release executables go out stripped.
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections $<$<CONFIG:Release,MinSizeRel>:-s>)
+endif()
+
+function(varnel_collect_targets dir out)
+  get_property(found DIRECTORY "${dir}" PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY "${dir}" PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    varnel_collect_targets("${sub}" more)
+    list(APPEND found ${more})
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(varnel_windows_static_qt)
+  if(NOT TARGET Qt6::Core)
+    return()
+  endif()
+  get_target_property(qt_type Qt6::Core TYPE)
+  if(NOT qt_type STREQUAL "STATIC_LIBRARY")
+    return()
+  endif()
+
+  if(TARGET varnel)
+    # The window reads a JPEG and an icon, nothing else.
+    qt_import_plugins(varnel EXCLUDE Qt6::QGifPlugin)
+    # Where the bytes of varnel.exe come from (tools/exe_parts.sh reads it).
+    target_link_options(varnel PRIVATE "-Wl,-Map=$<TARGET_FILE_DIR:varnel>/varnel.map")
+  endif()
+
+  # Qt Test programs draw off screen. Under Wine they run through a launcher:
+  # Wine hands no QT_* variable to Windows programs, and Qt Test writes to
+  # the debugger instead of standard output when there is no console window.
+  varnel_collect_targets("${PROJECT_SOURCE_DIR}" targets)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "EXECUTABLE")
+      continue()
+    endif()
+    get_target_property(libs ${target} LINK_LIBRARIES)
+    if(NOT ("Qt6::Test" IN_LIST libs OR "Qt::Test" IN_LIST libs))
+      continue()
+    endif()
+    qt_import_plugins(${target} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+    if(CMAKE_CROSSCOMPILING AND VARNEL_WINE)
+      set_property(TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR
+                   sh "${PROJECT_SOURCE_DIR}/tools/wine_qtest.sh")
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER CALL varnel_windows_static_qt)
+
+if(VARNEL_BUILD_UI)
+  # A Windows program sits at the top of its folder.
+  set(CMAKE_INSTALL_BINDIR .)
+  # Deferred arguments are read when the call runs, hence the eval.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER CALL include [[${CMAKE_CURRENT_LIST_DIR}/windows_packaging.cmake]])")
+endif()
