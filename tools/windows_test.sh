@@ -1,0 +1,19 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# `make windows-test`: the Windows build of everything, run under Wine: the
+# patch core's tests, the window's tests (drawn off screen), then the real
+# varnel.exe driven by keys in a virtual X server.
+#   tools/windows_test.sh [screenshot.png]   also takes the window's picture
+set -eu
+cd "$(dirname "$0")/.."
+. tools/wine_env.sh
+
+sh tools/deps.sh $WINE_PACKAGES $X_PACKAGES
+sh tools/windows_build.sh all
+
+trap wine_x_down EXIT INT TERM
+x_up
+wine_up
+ctest --preset windows
+sh tools/wine_smoke.sh build/windows/ui/varnel.exe "${1:-}"

@@ -1,0 +1,34 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs one Qt Test program under Wine for CTest:
+#   wine_qtest.sh program.exe [Qt Test options]
+# Two things differ from Windows here. Wine hands no QT_* variable of the
+# host to a Windows program (it takes WINEQT_* instead and drops the
+# prefix), so the test's QT_QPA_PLATFORM and friends are passed on that way.
+# And Qt Test writes to the debugger rather than to standard output when its
+# program has no console window, as under Wine with a pipe; so the results
+# go to a file that is printed afterwards.
+set -u
+program=$1
+shift
+
+results=$(mktemp -d)
+trap 'rm -rf "$results"' EXIT INT TERM
+for var in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE$var=\"\$$var\""
+done
+# The offscreen platform reads fonts from a folder, not from Windows: the
+# prefix's own, which holds Wine's fonts.
+export WINEQT_QPA_FONTDIR="${WINEQT_QPA_FONTDIR:-C:/windows/Fonts}"
+
+# Z: is the Unix root in every Wine prefix.
+wine "$program" -o "Z:$(printf '%s' "$results/results.txt" | tr / '\\'),txt" "$@"
+status=$?
+if [ -f "$results/results.txt" ]; then
+    cat "$results/results.txt"
+else
+    echo "$program left no results (exit status $status)"
+    [ "$status" -ne 0 ] || status=1
+fi
+exit "$status"
