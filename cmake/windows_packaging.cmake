@@ -1,0 +1,54 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# `make windows-package`: varnel-<version>-win64.zip and an installer made
+# by CPack's NSIS generator (Debian's nsis runs makensis on Linux).
+# Included at the end of the top directory, when Qt's version is known.
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME Varnel)
+set(CPACK_PACKAGE_VENDOR "The Varnel developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Writes a patch that sets the pictures of a phone's main menu")
+set(CPACK_PACKAGE_FILE_NAME "varnel-${PROJECT_VERSION}-win64")
+# The installer must not be taken for the program itself.
+set(VARNEL_INSTALLER_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+set(CPACK_VARNEL_INSTALLER_NAME "${VARNEL_INSTALLER_NAME}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnel)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Varnel)
+# Read by cmake/windows/NSIS.template.in, which replaces CPack's own: that
+# one asks for administrator rights and installs for all users.
+set(CPACK_VARNEL_EXE varnel.exe)
+set(CPACK_VARNEL_ICON "${PROJECT_SOURCE_DIR}/ui/art/varnel.ico")
+set(CPACK_NSIS_PACKAGE_NAME Varnel)
+set(CPACK_NSIS_DISPLAY_NAME Varnel)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+
+# varnel.exe holds Qt and the libraries bundled with it, and the MinGW-w64
+# run-time; their notices travel with it, taken from the copyright files of
+# the Debian packages whose sources were built.
+set(VARNEL_NOTICE_SOURCES
+  "Qt (Debian's qt6-base source package)=/usr/share/doc/libqt6core6/copyright"
+  "MinGW-w64 run-time and winpthreads=/usr/share/doc/mingw-w64-x86-64-dev/copyright"
+  "GCC run-time libraries (libstdc++, libgcc)=/usr/share/doc/gcc-mingw-w64-base/copyright")
+set(notices "${PROJECT_BINARY_DIR}/THIRD-PARTY.txt")
+file(WRITE "${notices}"
+  "varnel.exe is linked statically with the software below. Its copyright and\n"
+  "licence notices follow, as Debian ships them with the packages built from\n"
+  "the same sources.\n")
+foreach(entry IN LISTS VARNEL_NOTICE_SOURCES)
+  string(REGEX MATCH "^([^=]*)=(.*)$" _ "${entry}")
+  if(NOT EXISTS "${CMAKE_MATCH_2}")
+    message(FATAL_ERROR "${CMAKE_MATCH_2} is missing: the notices for ${CMAKE_MATCH_1} "
+                        "cannot go into the Windows packages")
+  endif()
+  file(READ "${CMAKE_MATCH_2}" text)
+  file(APPEND "${notices}" "\n\n==== ${CMAKE_MATCH_1} ====\n\n${text}")
+endforeach()
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/README.txt.in
+               ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${PROJECT_BINARY_DIR}/README.txt ${notices} DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows/cpack_per_generator.cmake)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
+include(CPack)
