@@ -676,7 +676,10 @@ private slots:
         QCOMPARE(answerer.boxes.size(), 1);
         const ShownBox& box = answerer.boxes.first();
         QVERIFY2(box.text.contains('"' + bad + '"'), qPrintable(box.text));
+#ifndef Q_OS_WIN
+        // Windows words the reason itself, in its own language (Wine otherwise).
         QVERIFY2(box.text.contains(QStringLiteral("No such file or directory")), qPrintable(box.text));
+#endif
         QCOMPARE(box.title, QString::fromLatin1(kApplicationTitle));
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(ended.count(), 0);
