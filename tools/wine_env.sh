@@ -4,6 +4,8 @@
 #   x_up        a virtual X server with a window manager; sets DISPLAY
 #   wine_up     the project's Wine prefix (build/wine-prefix) with Wine's
 #               fonts, and one Wine server for the whole run
+#   x_window T  waits for a window titled T, gives it the keyboard and
+#               prints its id
 #   wine_x_down ends what the two started; call it on exit
 # With windows on screen, call x_up first: Wine's desktop process starts
 # with the prefix and needs the display then.
@@ -37,6 +39,25 @@ x_up() {
     done
     echo "the window manager did not start" >&2
     return 1
+}
+
+x_window() {
+    _id=""
+    for _ in $(seq 150); do
+        _id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$_id" ] && break
+        sleep 0.1
+    done
+    [ -n "$_id" ] || return 1
+    # Until the window manager has framed the new window, it cannot be
+    # made the active one.
+    for _ in $(seq 50); do
+        xprop -id "$_id" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+        sleep 0.1
+    done
+    xdotool windowactivate --sync "$_id" >/dev/null 2>&1 || xdotool windowfocus --sync "$_id"
+    sleep 0.3
+    echo "$_id"
 }
 
 wine_up() {

@@ -7,16 +7,16 @@
 # path typed, Save. The file must hold exactly the patch for those choices,
 # and the program must have ended.
 #   tools/wine_smoke.sh [varnel.exe] [screenshot.png]
-# Expects x_up and wine_up of tools/wine_env.sh to have run when sourced by
-# another script; run on its own, it starts them itself.
+# Uses the display and Wine prefix of the script that runs it (tools/wine_env.sh),
+# or, run on its own, starts them itself.
 set -eu
 cd "$(dirname "$0")/.."
 exe=${1:-build/windows/ui/varnel.exe}
 shot=${2:-}
 [ -f "$exe" ] || { echo "no $exe: run 'make windows' first" >&2; exit 1; }
 
+. tools/wine_env.sh
 if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-    . tools/wine_env.sh
     sh tools/deps.sh $WINE_PACKAGES $X_PACKAGES
     trap wine_x_down EXIT INT TERM
     x_up
@@ -87,7 +87,7 @@ base="3B0450: F0C4DAE5243AEA00 EA00EE07DAC7C0D5
 
 work=$(mktemp -d)
 cleanup_smoke() { rm -rf "$work"; }
-trap 'cleanup_smoke; command -v wine_x_down >/dev/null 2>&1 && wine_x_down || true' EXIT INT TERM
+trap 'cleanup_smoke; wine_x_down' EXIT INT TERM
 
 # The whole file: the arrow key's line and its CR, two CRs, the block with
 # its lines joined by CR LF, two CRs, one line per slot ended by a CR, and
@@ -122,15 +122,7 @@ winpath="Z:$(printf '%s' "$out" | tr / '\\')"
 (cd "$work/cwd" && exec wine "$OLDPWD/$exe") >"$work/wine.log" 2>&1 &
 app=$!
 
-id=""
-for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name '^Varnel$' 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && break
-    sleep 0.1
-done
-[ -n "$id" ] || { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
-xdotool windowactivate --sync "$id"
-sleep 0.5
+id=$(x_window Varnel) || { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
 
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 failed_shot() {

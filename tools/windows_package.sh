@@ -1,0 +1,87 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# `make windows-package`: the zip and the installer of the Windows program,
+# in build/windows, each checked. The installer runs silently under Wine as
+# a user would run it: the program, its uninstaller, its Start-menu entry and
+# its "Installed apps" entry must appear for that user alone, the entry must
+# start the program, and the silent uninstall must take everything away.
+set -eu
+cd "$(dirname "$0")/.."
+. tools/wine_env.sh
+
+sh tools/deps.sh nsis $WINE_PACKAGES $X_PACKAGES
+sh tools/windows_build.sh varnel
+(cd build/windows && cpack)
+
+config=build/windows/CPackConfig.cmake
+name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$config")
+installer_name=$(sed -n 's/^set(CPACK_VARNEL_INSTALLER_NAME "\(.*\)")$/\1/p' "$config")
+zip=build/windows/$name.zip
+installer=build/windows/$installer_name.exe
+exe=build/windows/ui/varnel.exe
+
+fail() { echo "windows-package: $*" >&2; exit 1; }
+
+# The zip: one folder with the program and its three texts, nothing else.
+listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+wanted="$name/LICENSE.txt $name/README.txt $name/THIRD-PARTY.txt $name/varnel.exe "
+[ "$listing" = "$wanted" ] || fail "the zip holds: $listing"
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"; wine_x_down' EXIT INT TERM
+(cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip")
+cmp "$unpacked/$name/varnel.exe" "$exe" || fail "the zip's varnel.exe is not the one built"
+cmp "$unpacked/$name/LICENSE.txt" LICENSE || fail "the zip's LICENSE.txt is not LICENSE"
+
+# The installer asks Windows for no administrator rights.
+grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" ||
+    fail "the installer does not run as the invoking user"
+
+x_up
+wine_up
+# Where this user's programs, Start menu and registry are.
+winvar() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+programs="$(winepath -u "$(winvar LOCALAPPDATA)" 2>/dev/null)/Programs/Varnel"
+menu="$(winepath -u "$(winvar APPDATA)" 2>/dev/null)/Microsoft/Windows/Start Menu/Programs"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnel'
+[ ! -e "$programs" ] || fail "$programs is there before the installer ran"
+
+wine "$installer" /S || fail "the silent install failed"
+for f in varnel.exe Uninstall.exe README.txt LICENSE.txt THIRD-PARTY.txt; do
+    [ -f "$programs/$f" ] || fail "the installer put no $f into $programs"
+done
+cmp "$programs/varnel.exe" "$exe" || fail "the installed varnel.exe is not the one built"
+[ -f "$menu/Varnel.lnk" ] || fail "no Start-menu entry in $menu"
+wine reg query "$key" /v UninstallString >/dev/null 2>&1 || fail "no uninstall entry under $key"
+if wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnel" >/dev/null 2>&1; then
+    fail "the installer wrote for all users"
+fi
+echo "installed for this user into $programs, with its Start-menu entry"
+
+# The entry starts the program; Shift+Tab from the first selector reaches
+# Exit, and Space ends it.
+wine start "$(winepath -w "$menu/Varnel.lnk")" >/dev/null 2>&1 &
+x_window Varnel >/dev/null || fail "the Start-menu entry did not start Varnel"
+xdotool key --clearmodifiers --delay 40 shift+Tab space
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+! xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1 || fail "Exit did not end the started program"
+echo "the Start-menu entry starts Varnel"
+
+# The uninstaller hands over to a copy of itself in the temporary folder
+# and returns at once; the copy removes the folder when it is done.
+wine "$programs/Uninstall.exe" /S || fail "the silent uninstall failed"
+for _ in $(seq 300); do
+    [ -e "$programs" ] || break
+    sleep 0.1
+done
+[ ! -e "$programs" ] || fail "the uninstaller left $programs: $(ls -A "$programs" | tr '\n' ' ')"
+[ ! -e "$menu/Varnel.lnk" ] || fail "the uninstaller left the Start-menu entry"
+if wine reg query "$key" >/dev/null 2>&1; then
+    fail "the uninstaller left $key"
+fi
+echo "uninstalled without a trace"
+echo "$zip: $(stat -c %s "$zip") bytes"
+echo "$installer: $(stat -c %s "$installer") bytes"
