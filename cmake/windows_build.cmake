@@ -38,6 +38,22 @@ function(varnel_windows_static_qt)
     target_link_options(varnel PRIVATE "-Wl,-Map=$<TARGET_FILE_DIR:varnel>/varnel.map")
   endif()
 
+  # The start-up benchmark's two probes, built as varnel.exe is, for
+  # tools/wine_startup.sh; only on request.
+  set(probes "${PROJECT_SOURCE_DIR}/bench/startup")
+  if(TARGET varnel AND EXISTS "${probes}/first_frame.cpp")
+    add_library(varnel_first_frame_win STATIC EXCLUDE_FROM_ALL "${probes}/first_frame.cpp")
+    target_link_libraries(varnel_first_frame_win PUBLIC Qt6::Widgets PRIVATE varnel_warnings)
+    add_executable(probe_varnel WIN32 EXCLUDE_FROM_ALL "${probes}/probe_varnel.cpp")
+    target_link_libraries(probe_varnel PRIVATE varnel_ui varnel_first_frame_win varnel_warnings)
+    add_executable(probe_baseline WIN32 EXCLUDE_FROM_ALL "${probes}/probe_baseline.cpp")
+    target_link_libraries(probe_baseline PRIVATE varnel_first_frame_win varnel_warnings)
+    foreach(probe probe_varnel probe_baseline)
+      target_include_directories(${probe} PRIVATE "${probes}")
+      qt_import_plugins(${probe} EXCLUDE Qt6::QGifPlugin)
+    endforeach()
+  endif()
+
   # Qt Test programs draw off screen. Under Wine they run through a launcher:
   # Wine hands no QT_* variable to Windows programs, and Qt Test writes to
   # the debugger instead of standard output when there is no console window.
