@@ -27,9 +27,9 @@ function part(file,    base) {
     if (base ~ /^libQt6Bundled/) { sub(/^libQt6Bundled/, "", base); sub(/\.a$/, "", base); return "Qt bundled: " base }
     if (base ~ /^libQt6/)        { sub(/^libQt6/, "", base); sub(/\.a$/, "", base); return "Qt " base }
     if (file ~ /\/plugins\//) {
-        if (base ~ /_init\.cpp\.obj$/) { sub(/Plugin_init\.cpp\.obj$/, "", base); sub(/^Q/, "", base) }
-        else { sub(/^libq/, "", base); sub(/\.a$/, "", base) }
-        return "Qt plug-in: " tolower(base)
+        if (base ~ /_init\.cpp\.obj$/) return "Qt plug-in registration"
+        sub(/^libq/, "", base); sub(/\.a$/, "", base)
+        return "Qt plug-in: " base
     }
     if (file ~ /(^|\/)(ui|patch)\// || file ~ /varnel/) return "Varnel itself"
     if (base ~ /^lib(stdc\+\+|supc\+\+|gcc|gcc_eh)\.a$/) return "C++ and GCC run-time"

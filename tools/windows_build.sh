@@ -35,5 +35,6 @@ if [ -n "$strangers" ]; then
     echo "$exe imports DLLs that Windows does not have:$strangers" >&2
     exit 1
 fi
-subsystem=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^Subsystem[[:space:]]*[0-9a-f]*[[:space:]]*//p')
-echo "$exe: $(stat -c %s "$exe") bytes, $subsystem, imports only Windows' own DLLs"
+subsystem=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^Subsystem[[:space:]]*[0-9a-f]*[[:space:]]*(\(.*\))/\1/p')
+echo "$exe: $(stat -c %s "$exe") bytes, $subsystem subsystem, imports only Windows' own DLLs; bytes by part:"
+sh tools/exe_parts.sh build/windows/ui/varnel.map
