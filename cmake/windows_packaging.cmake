@@ -3,6 +3,12 @@
 # `make windows-package`: varnel-<version>-win64.zip and an installer made
 # by CPack's NSIS generator (Debian's nsis runs makensis on Linux).
 # Included at the end of the top directory, when Qt's version is known.
+# Only a static Qt gives the one-file program these packages are made of.
+
+get_target_property(qt_type Qt6::Core TYPE)
+if(NOT qt_type STREQUAL "STATIC_LIBRARY")
+  return()
+endif()
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Varnel)
