@@ -8,7 +8,9 @@
 # prefix), so the test's QT_QPA_PLATFORM and friends are passed on that way.
 # And Qt Test writes to the debugger rather than to standard output when its
 # program has no console window, as under Wine with a pipe; so the results
-# go to a file that is printed afterwards.
+# go to a file that is printed afterwards. Wine's own output goes to a file
+# too: the desktop process that a window program starts inherits it and
+# outlives the test by seconds, and CTest would wait for it.
 set -u
 program=$1
 shift
@@ -23,8 +25,10 @@ done
 export WINEQT_QPA_FONTDIR="${WINEQT_QPA_FONTDIR:-C:/windows/Fonts}"
 
 # Z: is the Unix root in every Wine prefix.
-wine "$program" -o "Z:$(printf '%s' "$results/results.txt" | tr / '\\'),txt" "$@"
+wine "$program" -o "Z:$(printf '%s' "$results/results.txt" | tr / '\\'),txt" "$@" \
+    >"$results/wine.log" 2>&1
 status=$?
+cat "$results/wine.log"
 if [ -f "$results/results.txt" ]; then
     cat "$results/results.txt"
 else
