@@ -28,7 +28,12 @@ inline constexpr std::string_view kNotText = "the name is not valid text";
 inline constexpr std::string_view kNameIsFolder = "the name is a folder, not a file";
 inline constexpr std::string_view kTargetIsFolder = "it is a folder, not a file";
 inline constexpr std::string_view kReservedName = "the name is reserved for a device on Windows";
-inline constexpr std::string_view kNoReader = "nothing is reading from that pipe";
+inline constexpr std::string_view kIsPipe = "it is a named pipe, not a file";
+inline constexpr std::string_view kIsSocket = "it is a socket, not a file";
+inline constexpr std::string_view kIsDevice = "it is a device, not a file";
+inline constexpr std::string_view kRightsNotKept =
+    "its owner or group cannot be kept, and someone would gain rights to it";
+inline constexpr std::string_view kAclNotKept = "its access control list cannot be kept";
 inline constexpr std::string_view kNoRoomBeside =
     "no new file can be made in its folder to replace it";
 

@@ -5,8 +5,10 @@
 #include "messages.h"
 #include "writer_system.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cstdio>
 #include <exception>
 
 namespace fs = std::filesystem;
@@ -20,10 +22,18 @@ WriteResult Failure(std::string_view path, std::string_view reason)
     return {false, messages::SaveFailed(path, reason)};
 }
 
-fs::path TemporaryName(const fs::path& folder, unsigned long pid)
+std::string TemporaryName(unsigned long pid)
 {
     static std::atomic<unsigned> counter{0};
-    return folder / (".varnel-" + std::to_string(pid) + "-" + std::to_string(counter++) + ".tmp");
+    return ".varnel-" + std::to_string(pid) + "-" + std::to_string(counter++) + ".tmp";
+}
+
+bool IsTemporaryName(const char* name, unsigned long& pid)
+{
+    unsigned long n = 0;
+    int end = 0;
+    return std::sscanf(name, ".varnel-%lu-%lu.tmp%n", &pid, &n, &end) == 2 && end > 0 &&
+           name[end] == '\0';
 }
 
 fs::path FolderOf(const fs::path& target)
@@ -65,6 +75,11 @@ WriteResult WritePatchFile(std::string_view path, std::string_view text)
     const fs::path name = target.filename();
     if (name.empty() || name == "." || name == "..")
         return detail::Failure(path, messages::kNameIsFolder);
+    // A name of nothing but white space is no name at all.
+    const std::string spelled = name.u8string();
+    if (std::all_of(spelled.begin(), spelled.end(),
+                    [](unsigned char c) { return std::isspace(c) != 0; }))
+        return detail::Failure(path, messages::kNoFileName);
     if (const auto refused = detail::RefusedName(target))
         return detail::Failure(path, *refused);
     return detail::WriteReplacing(path, target, text);

@@ -23,9 +23,11 @@ std::optional<std::string> RefusedName(const std::filesystem::path& target);
 WriteResult WriteReplacing(std::string_view path, const std::filesystem::path& target,
                            std::string_view text);
 
-// A temporary name beside `target` that no other writer, not even a second
+// A short name for a temporary file that no other writer, not even a second
 // copy of this program, picks at the same time.
-std::filesystem::path TemporaryName(const std::filesystem::path& folder, unsigned long pid);
+std::string TemporaryName(unsigned long pid);
+// Whether `name` is one of those, and of which process.
+bool IsTemporaryName(const char* name, unsigned long& pid);
 
 std::filesystem::path FolderOf(const std::filesystem::path& target);
 

@@ -108,7 +108,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::s
     const fs::path folder = FolderOf(target);
     TemporaryFile temp;
     for (unsigned attempt = 0; attempt < kTemporaryNameAttempts && temp.name.empty(); ++attempt) {
-        const fs::path name = TemporaryName(folder, GetCurrentProcessId());
+        const fs::path name = folder / TemporaryName(GetCurrentProcessId());
         temp.handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (temp.handle != INVALID_HANDLE_VALUE)

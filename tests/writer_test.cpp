@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Failing{"FolderAsTarget", "sub", std::strerror(EISDIR), false},
                       Failing{"TrailingSeparator", "sub/", "the name is a folder, not a file",
                               true},
-                      Failing{"DotDot", "sub/..", "the name is a folder, not a file", true}),
+                      Failing{"DotDot", "sub/..", "the name is a folder, not a file", true},
+                      Failing{"OnlySpaces", "sub/ \t ", "no file name was given", true}),
     RowName());
 
 TEST(ReservedWindowsName, Recognised)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "message_box.h"
 #include "ui_Form1.h"
 #include "window_messages.h"
 #include "writer.h"
@@ -82,14 +83,6 @@ void Form1::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, background_);
 }
 
-void Form1::showMessage(const QString& text, int icon)
-{
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon),
-                    QString::fromLatin1(window_messages::kApplicationTitle), text, QMessageBox::Ok,
-                    this);
-    box.exec();
-}
-
 void Form1::ComposePatch()
 {
     patch::Selections selections{};
@@ -100,7 +93,7 @@ void Form1::ComposePatch()
         patch::ComposePatch(tables_, selections, ui_->Check1->isChecked(), ui_->Check2->isChecked(),
                             ui_->Label1->text().toStdString(), composer_);
     for (const std::string& message : result.messages)
-        showMessage(QString::fromStdString(message), QMessageBox::NoIcon);
+        ShowMessage(this, QString::fromStdString(message), QMessageBox::NoIcon);
     if (result.text)
         ui_->Label2->setText(QString::fromStdString(*result.text));
 }
@@ -112,13 +105,14 @@ void Form1::WritePatchFile()
     // user's choices away.
     const QString text = ui_->Label2->text();
     if (text.isEmpty()) {
-        showMessage(QString::fromLatin1(window_messages::kNoPatchYet), QMessageBox::Information);
+        ShowMessage(this, QString::fromLatin1(window_messages::kNoPatchYet),
+                    QMessageBox::Information);
         return;
     }
     const patch::WriteResult result =
         patch::WritePatchFile(outputPath_.toStdString(), text.toStdString());
     if (!result.ok) {
-        showMessage(QString::fromStdString(result.message), QMessageBox::Critical);
+        ShowMessage(this, QString::fromStdString(result.message), QMessageBox::Critical);
         return;
     }
     EndProgram();

@@ -41,7 +41,6 @@ protected:
 
 private:
     void centreOnScreen();
-    void showMessage(const QString& text, int icon);
 
     std::unique_ptr<Ui::Form1> ui_;
     std::array<SlotSelector*, patch::kSlotCount> selectors_{};

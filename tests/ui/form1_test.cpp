@@ -250,6 +250,8 @@ private slots:
             << "There is no patch yet. Press \"Make\" to make it, then save it.";
         QTest::newRow("missing folder") << true << "missing/Varnel.vkp"
                                         << "The patch could not be saved to \"%1\": ";
+        QTest::newRow("markup and a long name") << true << "missing/<b>x</b>/" + QString(250, 'n')
+                                                << "The patch could not be saved to \"%1\": ";
     }
 
     void saveThatCannotWriteKeepsEveryChoice()
@@ -268,6 +270,8 @@ private slots:
         QVERIFY2(answerer.boxes[0].text.startsWith(message.replace("%1", path)),
                  qPrintable(answerer.boxes[0].text));
         QCOMPARE(answerer.boxes[0].title, QStringLiteral("Varnel menu pictures"));
+        QVERIFY(answerer.boxes[0].plain);
+        QVERIFY(answerer.boxes[0].whole);
         QCOMPARE(ended->count(), 0);
         QVERIFY(form->isVisible());
         QVERIFY(QDir(dir.path()).isEmpty());

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 BoxAnswerer::BoxAnswerer()
@@ -34,9 +36,27 @@ void BoxAnswerer::poll()
         modal->close();
         return;
     }
+    // Every glyph of the text on the screen: as much ink as the whole text
+    // drawn in the label's room, however long its words.
     auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                  label ? label->textFormat() : box->textFormat()});
+    QImage all(label->size(), QImage::Format_RGB32);
+    all.fill(Qt::white);
+    QPainter painter(&all);
+    painter.setFont(label->font());
+    painter.drawText(all.rect(), Qt::TextWrapAnywhere, box->text());
+    painter.end();
+    const auto ink = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const int shown = ink(label->grab().toImage()), needed = ink(all);
+    boxes.append(
+        {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+         box->textFormat() == Qt::PlainText && label->textFormat() == Qt::PlainText,
+         label->width() < box->screen()->availableGeometry().width() && shown > needed * 9 / 10});
     QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     // A window manager gives the activation back to the box's owner; the

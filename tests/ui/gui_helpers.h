@@ -17,7 +17,8 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
-    Qt::TextFormat format;
+    bool plain;  // shown as it stands, never read as markup
+    bool whole;  // every line of it on the screen, however long
 };
 
 // Clicks OK on every modal message box as soon as it is up, and keeps what
