@@ -61,7 +61,8 @@ package:
 	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(PACKAGE_PACKAGES)
 	cmake --preset release
 	cmake --build --preset release
-	cd build/release && cpack
+	@# CPack gives the members of the outer archive the umask's modes.
+	cd build/release && umask 022 && cpack
 
 clean:
 	rm -rf build
