@@ -6,7 +6,7 @@ BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
 UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
-PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_PACKAGES := dpkg-dev file git
 
 .PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
 
