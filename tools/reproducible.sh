@@ -35,12 +35,13 @@ if cmp -s "$first" "$second"; then
 fi
 
 echo "the two builds of $commit differ:" >&2
+# Where: the outer archive's headers, the listing, or a file's content.
 for deb in "$first" "$second"; do
-    dir=${deb%.deb}.contents
-    mkdir -p "$dir"
-    dpkg-deb --raw-extract "$deb" "$dir"
+    ar tvO "$deb" >"$deb.members"
+    dpkg-deb --contents "$deb" >"$deb.list"
+    dpkg-deb --raw-extract "$deb" "$deb.tree"
 done
-diff -r "${first%.deb}.contents" "${second%.deb}.contents" >&2 || true
-diff "$(dpkg-deb -c "$first" >"$work/a.list"; echo "$work/a.list")" \
-     "$(dpkg-deb -c "$second" >"$work/b.list"; echo "$work/b.list")" >&2 || true
+diff "$first.members" "$second.members" >&2 || true
+diff "$first.list" "$second.list" >&2 || true
+diff -r "$first.tree" "$second.tree" >&2 || true
 exit 1
