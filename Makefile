@@ -57,11 +57,11 @@ screenshot: deps-run
 	sh tools/screenshot.sh build/release/ui/varnel
 
 # A Debian package in build/release; its dependencies are read off the binary.
+# CPack would give the outer archive's members the builder's umask.
 package:
 	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(PACKAGE_PACKAGES)
 	cmake --preset release
 	cmake --build --preset release
-	@# CPack gives the members of the outer archive the umask's modes.
 	cd build/release && umask 022 && cpack
 
 clean:
