@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 deb=$(ls -t build/release/varnel_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "no package: run 'make package' first" >&2; exit 1; }
 # The caches' owners too, so that their triggers have something to do.
-sh tools/deps.sh desktop-file-utils appstream devscripts hicolor-icon-theme gtk-update-icon-cache
+sh tools/deps.sh desktop-file-utils appstream devscripts binutils \
+    hicolor-icon-theme gtk-update-icon-cache man-db
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
@@ -58,7 +59,7 @@ wait "$pid" 2>/dev/null || true
 [ -z "$(ls -A "$work/run")" ] || fail "the program wrote files on its own"
 
 $sudo apt-get remove -y -qq varnel >"$work/remove.log" 2>&1 || { cat "$work/remove.log" >&2; exit 1; }
-for owner in desktop-file-utils hicolor-icon-theme; do
+for owner in desktop-file-utils hicolor-icon-theme man-db; do
     grep -q "Processing triggers for $owner " "$work/remove.log" ||
         fail "removing did not trigger $owner"
 done
