@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "ui_Form1.h"
+#include "window_messages.h"
 #include "writer.h"
 
 #include <QGuiApplication>
@@ -22,7 +23,6 @@ static void InitResources()
 namespace {
 
 const char kBackground[] = ":/art/background.jpg";
-const char kNoPatchYet[] = "There is no patch yet. Press \"Make\" to make it, then save it.";
 
 }  // namespace
 
@@ -42,8 +42,8 @@ Form1::Form1(QWidget* parent)
                   ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label
     // only carries it to the composer.
-    ui_->Label1->setText(QString::fromLatin1(patch::kBasePatch.data(),
-                                             static_cast<int>(patch::kBasePatch.size())));
+    ui_->Label1->setText(
+        QString::fromLatin1(patch::kBasePatch.data(), static_cast<int>(patch::kBasePatch.size())));
 
     // The load step: prepare the texts every Make reads.
     tables_ = patch::PrepareTables();
@@ -84,8 +84,9 @@ void Form1::paintEvent(QPaintEvent*)
 
 void Form1::showMessage(const QString& text, int icon)
 {
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(kApplicationTitle),
-                    text, QMessageBox::Ok, this);
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon),
+                    QString::fromLatin1(window_messages::kApplicationTitle), text, QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -111,7 +112,7 @@ void Form1::WritePatchFile()
     // user's choices away.
     const QString text = ui_->Label2->text();
     if (text.isEmpty()) {
-        showMessage(QString::fromLatin1(kNoPatchYet), QMessageBox::Information);
+        showMessage(QString::fromLatin1(window_messages::kNoPatchYet), QMessageBox::Information);
         return;
     }
     const patch::WriteResult result =

@@ -2,35 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_helpers.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QLabel>
 #include <QTest>
-
-namespace {
-
-bool TreeHasText(QAccessibleInterface* node, const QString& text, int depth)
-{
-    if (!node || depth > 8)
-        return false;
-    for (const auto kind : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
-        if (node->text(kind) == text)
-            return true;
-    for (int i = 0; i < node->childCount(); ++i)
-        if (TreeHasText(node->child(i), text, depth + 1))
-            return true;
-    return false;
-}
-
-}  // namespace
-
-bool AccessibleTextContains(QWidget* widget, const QString& text)
-{
-    return TreeHasText(QAccessible::queryAccessibleInterface(widget), text, 0);
-}
 
 BoxAnswerer::BoxAnswerer()
 {
@@ -57,14 +34,12 @@ void BoxAnswerer::poll()
         modal->close();
         return;
     }
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                  AccessibleTextContains(box, box->text())});
+                  label ? label->textFormat() : box->textFormat()});
     QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-        QTest::mouseClick(ok, Qt::LeftButton);
-    else
-        box->reject();
-    // A window manager gives the activation back to the box's window; the
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    // A window manager gives the activation back to the box's owner; the
     // offscreen platform has none.
     if (owner && !box->isVisible())
         owner->activateWindow();
@@ -83,17 +58,10 @@ bool PickWithMouse(QComboBox* combo, int index)
            combo->currentIndex() == index;
 }
 
-bool PickWithKeys(QComboBox* combo, int index)
-{
-    for (int guard = 0; guard < 40 && combo->currentIndex() != index; ++guard)
-        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    return combo->currentIndex() == index;
-}
-
 void TypeText(QWidget* widget, const QString& text)
 {
-    // QTest::keyClicks knows only ASCII keys; other characters arrive as
-    // key events that carry just their text, as from a keyboard layout.
+    // QTest::keyClick knows only ASCII keys; other characters arrive as key
+    // events that carry just their text, as from a keyboard layout.
     for (const QChar c : text) {
         if (c.unicode() < 0x80)
             QTest::keyClick(widget, c.toLatin1());
@@ -102,8 +70,8 @@ void TypeText(QWidget* widget, const QString& text)
     }
 }
 
-void TypeIntoField(QComboBox* combo, const QString& text)
+void TypeOver(QWidget* widget, const QString& text)
 {
-    QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);
-    TypeText(combo, text);
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    TypeText(widget, text);
 }
