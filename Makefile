@@ -6,7 +6,7 @@ BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
 UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
-PACKAGE_PACKAGES := dpkg-dev file
+PACKAGE_PACKAGES := dpkg-dev file git
 
 .PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
 
@@ -57,11 +57,12 @@ screenshot: deps-run
 	sh tools/screenshot.sh build/release/ui/varnel
 
 # A Debian package in build/release; its dependencies are read off the binary.
+# CPack would give the outer archive's members the builder's umask.
 package:
 	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(PACKAGE_PACKAGES)
 	cmake --preset release
 	cmake --build --preset release
-	cd build/release && cpack
+	cd build/release && umask 022 && cpack
 
 clean:
 	rm -rf build

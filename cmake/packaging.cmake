@@ -1,10 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `make package`: a Debian package whose dependencies come from the binary.
+# `make package`: a Debian package whose dependencies come from the binary,
+# with the documents Debian asks of every package, the same bytes on every
+# build of one commit.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnel)
-set(CPACK_PACKAGE_VENDOR "Varnel")
-set(CPACK_PACKAGE_CONTACT "Varnel developers <varnel@localhost>")
+set(CPACK_PACKAGE_VENDOR "${VARNEL_DEVELOPERS}")
+set(CPACK_PACKAGE_CONTACT "${VARNEL_DEVELOPERS} <${VARNEL_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Writes a patch that sets the pictures of a phone's main menu")
 set(CPACK_PACKAGE_DESCRIPTION "Varnel writes a small text patch file (.vkp) for the firmware of an
 older mobile phone: one picture for each of the twelve positions of its
@@ -14,4 +16,40 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Modes must not follow the umask of whoever builds.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# CPack dates every member of the package by SOURCE_DATE_EPOCH; it reads it
+# from its own environment, so the configured date is handed to it here.
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE}
+     CONTENT "set(ENV{SOURCE_DATE_EPOCH} \"@VARNEL_SOURCE_DATE_EPOCH@\")\n" @ONLY)
 include(CPack)
+
+# The compiler's version note is of no use in a stripped binary.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:varnel>\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
+# The manual page, the changelog and the copyright file, dated and signed
+# with the values above.
+find_program(VARNEL_GZIP gzip REQUIRED)
+set(docs ${PROJECT_BINARY_DIR}/doc)
+configure_file(docs/varnel.1.in ${docs}/varnel.1 @ONLY)
+configure_file(packaging/changelog.in ${docs}/changelog @ONLY)
+configure_file(packaging/copyright.in ${docs}/copyright @ONLY)
+foreach(file varnel.1 changelog)
+  # -n: no name or time in the header, so the bytes depend on the text alone.
+  add_custom_command(OUTPUT ${docs}/${file}.gz
+                     COMMAND ${VARNEL_GZIP} -9 -n -c ${docs}/${file} > ${docs}/${file}.gz
+                     DEPENDS ${docs}/${file}
+                     VERBATIM)
+endforeach()
+add_custom_target(varnel_docs ALL DEPENDS ${docs}/varnel.1.gz ${docs}/changelog.gz)
+install(FILES ${docs}/varnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${docs}/copyright ${docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "composer.h"
 
+#include "messages.h"
+
 namespace patch {
 
 namespace {
@@ -13,9 +15,8 @@ bool IsPicture(std::int16_t index)
 
 }  // namespace
 
-ComposeResult ComposePatch(const Tables& tables, const Selections& selections,
-                           bool softKey, bool arrowKey, std::string_view basePatch,
-                           ComposerState& state)
+ComposeResult ComposePatch(const Tables& tables, const Selections& selections, bool softKey,
+                           bool arrowKey, std::string_view basePatch, ComposerState& state)
 {
     ComposeResult result;
     bool allChosen = true;
@@ -24,36 +25,24 @@ ComposeResult ComposePatch(const Tables& tables, const Selections& selections,
         const std::int16_t index = selections[n];
         if (!IsPicture(index)) {
             allChosen = false;
-            result.messages.push_back(SlotNotSelectedMessage(n + 1));
+            result.messages.push_back(messages::SlotNotSelected(n + 1));
             continue;
         }
-        std::string& line = state.slotLine[n];
-        line = tables.slotPrefix[n];
-        line += tables.codeText[static_cast<std::size_t>(index)];
+        state.slotLine[n] = tables.slotPrefix[n] + tables.codeText[static_cast<std::size_t>(index)];
     }
 
-    if (softKey && !arrowKey) {
-        state.keyPatch.assign(kSoftKeyLine);
-        state.keyPatch += kCR;
-    } else if (softKey && arrowKey) {
-        state.keyPatch.assign(kArrowKeyLine);
-        state.keyPatch += kCR;
-        state.keyPatch += kSoftKeyLine;
-    } else if (arrowKey) {
-        state.keyPatch.assign(kArrowKeyLine);
-        state.keyPatch += kCR;
-    } else {
-        result.messages.emplace_back(kNoKeyMessage);
-    }
+    const std::size_t keys = (softKey ? kSoftKey : kNoKey) | (arrowKey ? kArrowKey : kNoKey);
+    if (keys == kNoKey)
+        result.messages.emplace_back(messages::kNoKey);  // the last key patch stays
+    else
+        state.keyPatch = tables.keyPatch[keys];
 
     if (allChosen) {
         state.menuPatch.clear();
         for (const std::string& line : state.slotLine)
             state.menuPatch += line;
 
-        std::string text;
-        text.reserve(state.keyPatch.size() + basePatch.size() + state.menuPatch.size() + 4);
-        text += state.keyPatch;
+        std::string text = state.keyPatch;
         text += kCR;
         text += kCR;
         text += basePatch;

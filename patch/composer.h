@@ -33,8 +33,7 @@ struct ComposeResult {
     std::optional<std::string> text;    // the new patch text, if all slots are chosen
 };
 
-ComposeResult ComposePatch(const Tables& tables, const Selections& selections,
-                           bool softKey, bool arrowKey, std::string_view basePatch,
-                           ComposerState& state);
+ComposeResult ComposePatch(const Tables& tables, const Selections& selections, bool softKey,
+                           bool arrowKey, std::string_view basePatch, ComposerState& state);
 
 }  // namespace patch

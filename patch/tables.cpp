@@ -48,13 +48,7 @@ const std::string_view kBasePatch =
     "27D610: FFFFFFFFFFFFFFFF 03000300FFFF0000 \r\n"
     "27D618: FFFFFFFFFFFFFFFF 0000FFFF00000000 \r\n"
     "27D620: FFFFFFFFFFFFFFFF FFFF05000500FFFF \r\n"
-    "27D628: FFFFFFFFFFFFFFFF 10161F030100FFFF"
-    ;
-
-std::string SlotNotSelectedMessage(std::size_t slot)
-{
-    return "Menu picture no." + std::to_string(slot) + " is not selected";
-}
+    "27D628: FFFFFFFFFFFFFFFF 10161F030100FFFF";
 
 Tables PrepareTables()
 {
@@ -67,6 +61,12 @@ Tables PrepareTables()
     }
     for (std::size_t i = 0; i < kPictureCount; ++i)
         t.codeText[i] = std::string(kPictures[i].code) + kCR;
+
+    t.keyPatch[kSoftKey] = std::string(kSoftKeyLine) + kCR;
+    t.keyPatch[kArrowKey] = std::string(kArrowKeyLine) + kCR;
+    // The arrow key's line comes first, and the pair has no CR of its own
+    // after the second line: the patch text then starts with one CR fewer.
+    t.keyPatch[kBothKeys] = std::string(kArrowKeyLine) + kCR + std::string(kSoftKeyLine);
     return t;
 }
 

@@ -3,6 +3,11 @@
 #pragma once
 // The fixed data that every patch is made of. Nothing here is ever computed
 // from user input; the composer only selects and joins these texts.
+//
+// Line breaks are part of the format and differ by source: the lines built
+// here and by the composer (key lines, slot lines) are ended or separated by
+// a lone CR; the base patch alone separates its lines with CR LF; the file
+// writer ends the file with one CR LF.
 
 #include <array>
 #include <cstddef>
@@ -14,7 +19,6 @@ namespace patch {
 inline constexpr std::size_t kSlotCount = 12;
 inline constexpr std::size_t kPictureCount = 16;
 
-// Every line the program generates ends in a lone CR, never CR LF.
 inline constexpr char kCR = '\r';
 
 struct Picture {
@@ -49,17 +53,17 @@ inline constexpr std::string_view kSlotOldBytes = "FFFFFF";
 inline constexpr std::string_view kSoftKeyLine = "3B036E: 3C 54";
 inline constexpr std::string_view kArrowKeyLine = "3B0368: 3C 54";
 
-// The only text with CR LF line breaks; no break after its last line.
-extern const std::string_view kBasePatch;
+// Which keys the user ticked, as an index into Tables::keyPatch.
+enum Keys : std::size_t { kNoKey = 0, kSoftKey = 1, kArrowKey = 2, kBothKeys = 3 };
 
-// Texts shown to the user when Make finds a gap.
-inline constexpr std::string_view kNoKeyMessage = "You must select key";
-std::string SlotNotSelectedMessage(std::size_t slot);  // slot is 1-based
+// Separated by CR LF, with no break after its last line.
+extern const std::string_view kBasePatch;
 
 // The texts prepared once at start-up and read by every compose.
 struct Tables {
-    std::array<std::string, kSlotCount> slotPrefix;    // "27D4DC: FFFFFF "
-    std::array<std::string, kPictureCount> codeText;   // "3C40DB" + CR
+    std::array<std::string, kSlotCount> slotPrefix;   // "27D4DC: FFFFFF "
+    std::array<std::string, kPictureCount> codeText;  // "3C40DB" + CR
+    std::array<std::string, 4> keyPatch;              // by Keys; none for kNoKey
 };
 
 Tables PrepareTables();

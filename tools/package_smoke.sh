@@ -2,44 +2,84 @@
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built Debian package, checks what it put on the system,
-# starts the installed program off screen, and removes the package again.
+# starts the installed program off screen, and removes and purges the
+# package again, leaving nothing of it behind.
 set -eu
 cd "$(dirname "$0")/.."
 
 deb=$(ls -t build/release/varnel_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "no package: run 'make package' first" >&2; exit 1; }
-sh tools/deps.sh desktop-file-utils appstream
+# The caches' owners too, so that their triggers have something to do.
+sh tools/deps.sh desktop-file-utils appstream devscripts binutils \
+    hicolor-icon-theme gtk-update-icon-cache man-db
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get install -y -qq "./$deb"
-trap '$sudo apt-get remove -y -qq varnel >/dev/null 2>&1 || true' EXIT
+fail() { echo "$*" >&2; exit 1; }
+work=$(mktemp -d)
+trap '$sudo apt-get purge -y -qq varnel >/dev/null 2>&1 || true; rm -rf "$work"' EXIT INT TERM
 
+$sudo apt-get install -y -qq "./$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; exit 1; }
+grep -v 'Reading database' "$work/install.log"
+dpkg -L varnel >"$work/paths"
+
+# The package brings no scripts of its own: Debian's triggers refresh the
+# desktop's menu and icon caches, here and on removal.
+for owner in desktop-file-utils hicolor-icon-theme man-db; do
+    grep -q "Processing triggers for $owner " "$work/install.log" ||
+        fail "installing did not trigger $owner"
+done
 id=org.varnel.Varnel
+cache=/usr/share/icons/hicolor/icon-theme.cache
+grep -q "$id" "$cache" || fail "the icon cache does not know $id"
+
 desktop-file-validate /usr/share/applications/$id.desktop
-appstreamcli validate --no-net /usr/share/metainfo/$id.metainfo.xml
-for size in 16 24 32 48; do
+appstreamcli validate --pedantic --no-net /usr/share/metainfo/$id.metainfo.xml
+for size in 16 24 32 48 64 128 256; do
     test -f /usr/share/icons/hicolor/${size}x$size/apps/$id.png
 done
+# CET marking cannot be had on Debian 12: its C start files carry none, and
+# its dpkg-buildflags does not ask for it.
+hardening-check --nocfprotection /usr/bin/varnel
 
 # The program must come up and stay up until it is told to go; it writes
 # nothing by itself.
-work=$(mktemp -d)
-(cd "$work" && QT_QPA_PLATFORM=offscreen exec /usr/bin/varnel) >"$work.log" 2>&1 &
+mkdir "$work/run"
+(cd "$work/run" && QT_QPA_PLATFORM=offscreen exec /usr/bin/varnel) >"$work/run.log" 2>&1 &
 pid=$!
 sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then
     echo "the installed program did not stay up:" >&2
-    cat "$work.log" >&2
+    cat "$work/run.log" >&2
     exit 1
 fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
-[ -z "$(ls -A "$work")" ] || { echo "the program wrote files on its own" >&2; exit 1; }
-rm -rf "$work" "$work.log"
+[ -z "$(ls -A "$work/run")" ] || fail "the program wrote files on its own"
 
-$sudo apt-get remove -y -qq varnel
-trap - EXIT
-[ ! -e /usr/bin/varnel ] || { echo "varnel is still installed" >&2; exit 1; }
-echo "package installs, starts and removes cleanly"
+$sudo apt-get remove -y -qq varnel >"$work/remove.log" 2>&1 || { cat "$work/remove.log" >&2; exit 1; }
+for owner in desktop-file-utils hicolor-icon-theme man-db; do
+    grep -q "Processing triggers for $owner " "$work/remove.log" ||
+        fail "removing did not trigger $owner"
+done
+! grep -q "$id" "$cache" || fail "the icon cache still knows $id"
+# With no configuration files, removing already made dpkg forget the
+# package, and apt-get would no longer find it to purge; dpkg purges either way.
+$sudo dpkg --purge varnel
+status=$(dpkg-query -W -f='${db:Status-Status}' varnel 2>/dev/null || true)
+[ -z "$status" ] || [ "$status" = not-installed ] || fail "varnel is still known to dpkg: $status"
+trap 'rm -rf "$work"' EXIT INT TERM
+
+# Of all that the package listed, only folders that other packages own too
+# may remain.
+left=""
+while IFS= read -r path; do
+    [ -e "$path" ] || [ -L "$path" ] || continue
+    if [ -d "$path" ] && [ ! -L "$path" ] && dpkg -S "$path" >/dev/null 2>&1; then
+        continue
+    fi
+    left="$left $path"
+done <"$work/paths"
+[ -z "$left" ] || fail "left behind after purge:$left"
+echo "package installs, starts, and is removed and purged without a trace ($(wc -l <"$work/paths") paths checked)"

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "message_box.h"
 #include "ui_Form1.h"
+#include "window_messages.h"
 #include "writer.h"
 
 #include <QGuiApplication>
@@ -22,7 +24,6 @@ static void InitResources()
 namespace {
 
 const char kBackground[] = ":/art/background.jpg";
-const char kNoPatchYet[] = "There is no patch yet. Press \"Make\" to make it, then save it.";
 
 }  // namespace
 
@@ -42,8 +43,8 @@ Form1::Form1(QWidget* parent)
                   ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label
     // only carries it to the composer.
-    ui_->Label1->setText(QString::fromLatin1(patch::kBasePatch.data(),
-                                             static_cast<int>(patch::kBasePatch.size())));
+    ui_->Label1->setText(
+        QString::fromLatin1(patch::kBasePatch.data(), static_cast<int>(patch::kBasePatch.size())));
 
     // The load step: prepare the texts every Make reads.
     tables_ = patch::PrepareTables();
@@ -82,13 +83,6 @@ void Form1::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, background_);
 }
 
-void Form1::showMessage(const QString& text, int icon)
-{
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(kApplicationTitle),
-                    text, QMessageBox::Ok, this);
-    box.exec();
-}
-
 void Form1::ComposePatch()
 {
     patch::Selections selections{};
@@ -99,7 +93,7 @@ void Form1::ComposePatch()
         patch::ComposePatch(tables_, selections, ui_->Check1->isChecked(), ui_->Check2->isChecked(),
                             ui_->Label1->text().toStdString(), composer_);
     for (const std::string& message : result.messages)
-        showMessage(QString::fromStdString(message), QMessageBox::NoIcon);
+        ShowMessage(this, QString::fromStdString(message), QMessageBox::NoIcon);
     if (result.text)
         ui_->Label2->setText(QString::fromStdString(*result.text));
 }
@@ -111,13 +105,14 @@ void Form1::WritePatchFile()
     // user's choices away.
     const QString text = ui_->Label2->text();
     if (text.isEmpty()) {
-        showMessage(QString::fromLatin1(kNoPatchYet), QMessageBox::Information);
+        ShowMessage(this, QString::fromLatin1(window_messages::kNoPatchYet),
+                    QMessageBox::Information);
         return;
     }
     const patch::WriteResult result =
         patch::WritePatchFile(outputPath_.toStdString(), text.toStdString());
     if (!result.ok) {
-        showMessage(QString::fromStdString(result.message), QMessageBox::Critical);
+        ShowMessage(this, QString::fromStdString(result.message), QMessageBox::Critical);
         return;
     }
     EndProgram();

@@ -19,9 +19,6 @@ class Form1;
 }
 class SlotSelector;
 
-// Title of the message boxes; the window's caption is the design's own.
-inline constexpr char kApplicationTitle[] = "Varnel menu pictures";
-
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -44,7 +41,6 @@ protected:
 
 private:
     void centreOnScreen();
-    void showMessage(const QString& text, int icon);
 
     std::unique_ptr<Ui::Form1> ui_;
     std::array<SlotSelector*, patch::kSlotCount> selectors_{};

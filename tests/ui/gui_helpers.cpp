@@ -2,35 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_helpers.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
-
-namespace {
-
-bool TreeHasText(QAccessibleInterface* node, const QString& text, int depth)
-{
-    if (!node || depth > 8)
-        return false;
-    for (const auto kind : {QAccessible::Name, QAccessible::Value, QAccessible::Description})
-        if (node->text(kind) == text)
-            return true;
-    for (int i = 0; i < node->childCount(); ++i)
-        if (TreeHasText(node->child(i), text, depth + 1))
-            return true;
-    return false;
-}
-
-}  // namespace
-
-bool AccessibleTextContains(QWidget* widget, const QString& text)
-{
-    return TreeHasText(QAccessible::queryAccessibleInterface(widget), text, 0);
-}
 
 BoxAnswerer::BoxAnswerer()
 {
@@ -57,14 +36,30 @@ void BoxAnswerer::poll()
         modal->close();
         return;
     }
-    boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                  AccessibleTextContains(box, box->text())});
+    // Every glyph of the text on the screen: as much ink as the whole text
+    // drawn in the label's room, however long its words.
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QImage all(label->size(), QImage::Format_RGB32);
+    all.fill(Qt::white);
+    QPainter painter(&all);
+    painter.setFont(label->font());
+    painter.drawText(all.rect(), Qt::TextWrapAnywhere, box->text());
+    painter.end();
+    const auto ink = [](const QImage& image) {
+        int dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const int shown = ink(label->grab().toImage()), needed = ink(all);
+    boxes.append(
+        {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+         box->textFormat() == Qt::PlainText && label->textFormat() == Qt::PlainText,
+         label->width() < box->screen()->availableGeometry().width() && shown > needed * 9 / 10});
     QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-        QTest::mouseClick(ok, Qt::LeftButton);
-    else
-        box->reject();
-    // A window manager gives the activation back to the box's window; the
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    // A window manager gives the activation back to the box's owner; the
     // offscreen platform has none.
     if (owner && !box->isVisible())
         owner->activateWindow();
@@ -83,17 +78,10 @@ bool PickWithMouse(QComboBox* combo, int index)
            combo->currentIndex() == index;
 }
 
-bool PickWithKeys(QComboBox* combo, int index)
-{
-    for (int guard = 0; guard < 40 && combo->currentIndex() != index; ++guard)
-        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    return combo->currentIndex() == index;
-}
-
 void TypeText(QWidget* widget, const QString& text)
 {
-    // QTest::keyClicks knows only ASCII keys; other characters arrive as
-    // key events that carry just their text, as from a keyboard layout.
+    // QTest::keyClick knows only ASCII keys; other characters arrive as key
+    // events that carry just their text, as from a keyboard layout.
     for (const QChar c : text) {
         if (c.unicode() < 0x80)
             QTest::keyClick(widget, c.toLatin1());
@@ -102,8 +90,8 @@ void TypeText(QWidget* widget, const QString& text)
     }
 }
 
-void TypeIntoField(QComboBox* combo, const QString& text)
+void TypeOver(QWidget* widget, const QString& text)
 {
-    QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);
-    TypeText(combo, text);
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    TypeText(widget, text);
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Driving the real window the way a user does, and answering its boxes.
+// Driving real widgets the way a user does, and answering real boxes.
 
 #include <QList>
 #include <QMessageBox>
@@ -17,12 +17,13 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
-    bool readable;  // a screen reader finds the text through the box
+    bool plain;  // shown as it stands, never read as markup
+    bool whole;  // every line of it on the screen, however long
 };
 
-// Answers every modal message box with a click on OK as soon as it is up,
-// and keeps what it saw. Anything else that turns up modal is closed and
-// counted, so an unexpected window fails the test instead of hanging it.
+// Clicks OK on every modal message box as soon as it is up, and keeps what
+// it saw. Anything else that turns up modal is closed and counted, so an
+// unexpected window fails a test instead of hanging it.
 class BoxAnswerer : public QObject {
     Q_OBJECT
 public:
@@ -36,14 +37,9 @@ private:
     QTimer timer_;
 };
 
-// True when the accessibility tree under `widget` offers `text` as a name,
-// value or description, as a screen reader would read it.
-bool AccessibleTextContains(QWidget* widget, const QString& text);
 // Opens the list from the keyboard and clicks entry `index` with the mouse.
 bool PickWithMouse(QComboBox* combo, int index);
-// Moves through the list with the arrow keys until `index` is selected.
-bool PickWithKeys(QComboBox* combo, int index);
 // Types `text` key by key, whatever its script.
 void TypeText(QWidget* widget, const QString& text);
-// Selects all of the field and types `text` as a user would.
-void TypeIntoField(QComboBox* combo, const QString& text);
+// Selects all of the field and types `text` over it.
+void TypeOver(QWidget* widget, const QString& text);

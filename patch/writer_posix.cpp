@@ -1,0 +1,270 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messages.h"
+#include "writer_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace patch::detail {
+
+namespace {
+
+// Links the system follows in one path before it gives up.
+constexpr int kMaxLinks = 40;
+// Tries at a free temporary name before giving up.
+constexpr unsigned kTemporaryNameAttempts = 100;
+// Where the access control list of a file is kept among its attributes.
+constexpr char kAclAttribute[] = "system.posix_acl_access";
+
+std::string Reason(int err)
+{
+    return std::generic_category().message(err);
+}
+
+// Where a save to `named` lands, its links followed as the system follows
+// them; 0 or the system's reason for giving up.
+int Resolve(const fs::path& named, fs::path& target)
+{
+    struct stat st {};
+    if (::stat(named.c_str(), &st) == 0) {
+        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(named.c_str(), nullptr),
+                                                               &std::free);
+        if (!real)
+            return errno;
+        target = real.get();
+        return 0;
+    }
+    if (errno != ENOENT)
+        return errno;  // a loop, too many links, no access
+    // Nothing there yet, or a link to a file still to be made: follow it as
+    // opening it would.
+    target = named;
+    for (int hops = 0;; ++hops) {
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec || hops == kMaxLinks)
+            return ec ? ec.value() : ELOOP;
+        target = link.is_absolute() ? link : FolderOf(target) / link;
+    }
+}
+
+// A patch file is a text file: only a regular file is replaced.
+std::string NotAFile(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return Reason(EISDIR);
+    if (S_ISFIFO(mode))
+        return std::string(messages::kIsPipe);
+    if (S_ISSOCK(mode))
+        return std::string(messages::kIsSocket);
+    return std::string(messages::kIsDevice);
+}
+
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// The new content until it has replaced the target. Written unnamed where
+// the file system allows, so that a save killed on the way leaves nothing;
+// elsewhere under a temporary name that every way out but success removes.
+struct TemporaryFile {
+    int folder;
+    int fd = -1;
+    std::string name;  // in `folder`, once it has one
+    bool committed = false;
+
+    ~TemporaryFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!committed && !name.empty())
+            ::unlinkat(folder, name.c_str(), 0);
+    }
+
+    // 0, or why no new file can be made in the folder.
+    int Open()
+    {
+        if (::access("/proc/self/fd", X_OK) == 0) {
+            fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+                return fd >= 0 ? 0 : errno;
+        }
+        for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+            const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
+            fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0)
+                name = candidate;
+            if (fd >= 0 || errno != EEXIST)
+                return fd >= 0 ? 0 : errno;
+        }
+        return EEXIST;
+    }
+
+    // Puts the content at `target` in the folder; 0 or the system's reason.
+    int Commit(const std::string& target, bool replacing)
+    {
+        if (name.empty()) {
+            // An unnamed file gets a name only now: the target's own when it
+            // is new, else a temporary one for just as long as the rename.
+            const std::string self = "/proc/self/fd/" + std::to_string(fd);
+            if (!replacing &&
+                ::linkat(AT_FDCWD, self.c_str(), folder, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                return committed = true, 0;
+            if (!replacing && errno != EEXIST)
+                return errno;
+            for (unsigned attempt = 0; name.empty(); ++attempt) {
+                const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
+                if (::linkat(AT_FDCWD, self.c_str(), folder, candidate.c_str(),
+                             AT_SYMLINK_FOLLOW) == 0)
+                    name = candidate;
+                else if (errno != EEXIST || attempt + 1 == kTemporaryNameAttempts)
+                    return errno;
+            }
+        }
+        if (::renameat(folder, name.c_str(), folder, target.c_str()) != 0)
+            return errno;
+        return committed = true, 0;
+    }
+};
+
+// A save killed in the moment between naming its file and renaming it
+// leaves the temporary name behind; no live process owns it, so it goes.
+void RemoveAbandoned(int folder)
+{
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    unsigned long pid = 0;
+    while (const dirent* entry = ::readdir(dir))
+        if (IsTemporaryName(entry->d_name, pid) && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
+            errno == ESRCH)
+            ::unlinkat(folder, entry->d_name, 0);
+    ::closedir(dir);
+}
+
+bool WriteAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno != EINTR)
+            return false;
+        data.remove_prefix(n < 0 ? 0 : static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Gives the new file what the replaced one had: owner and group where
+// allowed, its permissions but never set-id bits, its extended attributes
+// and access control list. Empty, or why the save must not go on.
+std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
+{
+    if (::fchown(fd, was.st_uid, was.st_gid) != 0)
+        (void)!::fchown(fd, static_cast<uid_t>(-1), was.st_gid);  // a member keeps the group
+    struct stat now {};
+    ::fstat(fd, &now);
+    const mode_t mode = was.st_mode & 0777;
+    // A new owner gets the owner's rights, a new group the group's; either
+    // may be more than they had.
+    const mode_t had = (::access(old.c_str(), R_OK) == 0 ? 4 : 0) |
+                       (::access(old.c_str(), W_OK) == 0 ? 2 : 0) |
+                       (::access(old.c_str(), X_OK) == 0 ? 1 : 0);
+    if ((now.st_uid != was.st_uid && ((mode >> 6) & ~had)) ||
+        (now.st_gid != was.st_gid && ((mode >> 3) & ~mode & 7)))
+        return std::string(messages::kRightsNotKept);
+    ::fchmod(fd, mode);
+
+    const ssize_t size = ::listxattr(old.c_str(), nullptr, 0);
+    std::vector<char> names(size > 0 ? static_cast<std::size_t>(size) : 0);
+    if (size > 0 && ::listxattr(old.c_str(), names.data(), names.size()) != size)
+        names.clear();
+    for (std::size_t at = 0; at < names.size();
+         at += std::char_traits<char>::length(&names[at]) + 1) {
+        const char* name = &names[at];
+        const ssize_t length = ::getxattr(old.c_str(), name, nullptr, 0);
+        std::vector<char> value(length > 0 ? static_cast<std::size_t>(length) : 0);
+        const bool kept = length >= 0 &&
+                          ::getxattr(old.c_str(), name, value.data(), value.size()) == length &&
+                          ::fsetxattr(fd, name, value.data(), value.size(), 0) == 0;
+        // Without its list, the file's group bits, which are the list's mask,
+        // would open it to its whole group.
+        if (!kept && std::string_view(name) == kAclAttribute)
+            return std::string(messages::kAclNotKept);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::string> RefusedName(const fs::path&)
+{
+    return std::nullopt;
+}
+
+WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::string_view text)
+{
+    fs::path target;
+    if (const int err = Resolve(named, target))
+        return Failure(path, Reason(err));
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return Failure(path, Reason(errno));
+    if (exists && !S_ISREG(old.st_mode))
+        return Failure(path, NotAFile(old.st_mode));
+    // Replacing by rename would get past a write-protected file; refuse as
+    // opening it for writing would.
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return Failure(path, Reason(errno));
+
+    Descriptor folder;
+    folder.fd = ::open(FolderOf(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder.fd < 0)
+        return Failure(path, Reason(errno));
+    RemoveAbandoned(folder.fd);
+    TemporaryFile temp{folder.fd, -1, {}, false};
+    if (const int err = temp.Open())
+        return Failure(path, exists
+                                 ? std::string(messages::kNoRoomBeside) + " (" + Reason(err) + ")"
+                                 : Reason(err));
+    if (exists) {
+        if (const std::string refused = KeepRights(temp.fd, target, old); !refused.empty())
+            return Failure(path, refused);
+    }
+    if (!WriteAll(temp.fd, text) || !WriteAll(temp.fd, kFileEnd) || ::fsync(temp.fd) != 0)
+        return Failure(path, Reason(errno));
+    if (const int err = temp.Commit(target.filename().string(), exists))
+        return Failure(path, Reason(err));
+
+    // Make the new name itself durable; the file is complete either way.
+    Descriptor durable;
+    durable.fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (durable.fd >= 0)
+        ::fsync(durable.fd);
+    return {true, {}};
+}
+
+}  // namespace patch::detail

@@ -1,0 +1,146 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messages.h"
+#include "writer_system.h"
+
+#ifndef NOMINMAX
+#  define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace fs = std::filesystem;
+
+namespace patch::detail {
+
+namespace {
+
+constexpr unsigned kTemporaryNameAttempts = 100;
+// A virus scanner or indexer may hold the target for a moment.
+constexpr int kReplaceAttempts = 10;
+constexpr DWORD kReplaceRetryMs = 50;
+// The most that one WriteFile call is given.
+constexpr DWORD kWriteChunk = 0x40000000u;
+
+std::string Utf8(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::string Reason(DWORD err)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, err, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = n && buffer ? std::wstring(buffer, n) : std::wstring();
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                             text.back() == L'.'))
+        text.pop_back();
+    return text.empty() ? "error " + std::to_string(err) : Utf8(text);
+}
+
+// The new content until it has replaced the target: closed and deleted
+// again on every way out but success.
+struct TemporaryFile {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    fs::path name;
+    bool committed = false;
+
+    ~TemporaryFile()
+    {
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+        if (!committed && !name.empty())
+            DeleteFileW(name.c_str());
+    }
+    bool Close()
+    {
+        const BOOL ok = CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+};
+
+bool WriteAll(HANDLE file, std::string_view data)
+{
+    while (!data.empty()) {
+        const DWORD chunk =
+            data.size() > kWriteChunk ? kWriteChunk : static_cast<DWORD>(data.size());
+        DWORD written = 0;
+        if (!WriteFile(file, data.data(), chunk, &written, nullptr))
+            return false;
+        data.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> RefusedName(const fs::path& target)
+{
+    // Writing to a device name would report success and write nothing.
+    if (IsReservedWindowsName(target.filename().u8string()))
+        return std::string(messages::kReservedName);
+    return std::nullopt;
+}
+
+// (MinGW's library does not see symbolic links here; a link is replaced.)
+WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::string_view text)
+{
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return Failure(path, messages::kTargetIsFolder);
+    // Windows refuses to replace a read-only file; Wine would replace it.
+    // Say so the same way everywhere.
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        return Failure(path, Reason(ERROR_ACCESS_DENIED));
+
+    const fs::path folder = FolderOf(target);
+    TemporaryFile temp;
+    for (unsigned attempt = 0; attempt < kTemporaryNameAttempts && temp.name.empty(); ++attempt) {
+        const fs::path name = folder / TemporaryName(GetCurrentProcessId());
+        temp.handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (temp.handle != INVALID_HANDLE_VALUE)
+            temp.name = name;
+        else if (GetLastError() != ERROR_FILE_EXISTS)
+            return Failure(path, Reason(GetLastError()));
+    }
+    if (temp.name.empty())
+        return Failure(path, Reason(ERROR_FILE_EXISTS));
+
+    if (!WriteAll(temp.handle, text) || !WriteAll(temp.handle, kFileEnd) ||
+        !FlushFileBuffers(temp.handle) || !temp.Close())
+        return Failure(path, Reason(GetLastError()));
+
+    // ReplaceFileW keeps an existing file's attributes and permissions.
+    DWORD err = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
+        const BOOL done =
+            exists ? ReplaceFileW(target.c_str(), temp.name.c_str(), nullptr,
+                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                   : MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        if (done) {
+            temp.committed = true;
+            return {true, {}};
+        }
+        err = GetLastError();
+        if (err != ERROR_SHARING_VIOLATION && err != ERROR_LOCK_VIOLATION &&
+            err != ERROR_ACCESS_DENIED)
+            break;
+        Sleep(kReplaceRetryMs);
+    }
+    return Failure(path, Reason(err));
+}
+
+}  // namespace patch::detail
