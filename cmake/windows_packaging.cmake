@@ -12,8 +12,8 @@ endif()
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Varnel)
-set(CPACK_PACKAGE_VENDOR "The Varnel developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Writes a patch that sets the pictures of a phone's main menu")
+set(CPACK_PACKAGE_VENDOR "${VARNEL_DEVELOPERS}")
+set(CPACK_PACKAGE_CONTACT "${VARNEL_CONTACT}")
 set(CPACK_PACKAGE_FILE_NAME "varnel-${PROJECT_VERSION}-win64")
 # The installer must not be taken for the program itself.
 set(VARNEL_INSTALLER_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
