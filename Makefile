@@ -4,7 +4,7 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
-UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
+UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGE_PACKAGES := dpkg-dev file git
 
@@ -54,7 +54,7 @@ bench: deps-bench
 screenshot: deps-run
 	cmake --preset release
 	cmake --build --preset release --target varnel
-	sh tools/screenshot.sh build/release/ui/varnel
+	sh tools/screenshot.sh build/release/ui/varnel 14
 
 # A Debian package in build/release; its dependencies are read off the binary.
 # CPack would give the outer archive's members the builder's umask.

@@ -266,14 +266,20 @@ TEST_F(Writer, NoPermissionIsReportedAndChangesNothing)
     EXPECT_EQ(Listing(dir_), (std::set<std::string>{"closed", "protected.vkp"}));
 }
 
-TEST_F(Writer, TheDefaultPathIsAPlainNameHere)
+// A drive letter names no folder here: refused, not made a file of that
+// odd name in the current folder. Without the slash it is just a name.
+TEST_F(Writer, AWindowsDrivePathIsRefusedHere)
 {
     const fs::path old = fs::current_path();
     fs::current_path(dir_);
-    const patch::WriteResult r = patch::WritePatchFile("C:\\windows\\plocha\\Varnel.vkp", "x");
+    for (const char* path : {"C:\\windows\\plocha\\Varnel.vkp", "d:/Varnel.vkp"})
+        EXPECT_EQ(patch::WritePatchFile(path, "x").message,
+                  std::string("The patch could not be saved to \"") + path +
+                      "\": it is a Windows path, which names no folder on this system.");
+    const bool plain = patch::WritePatchFile("C:Varnel.vkp", "x").ok;
     fs::current_path(old);
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_EQ(Listing(dir_), std::set<std::string>{"C:\\windows\\plocha\\Varnel.vkp"});
+    EXPECT_TRUE(plain);
+    EXPECT_EQ(Listing(dir_), std::set<std::string>{"C:Varnel.vkp"});
 }
 
 // A real full disk: a tiny tmpfs. Needs the right to mount; skipped without it.
