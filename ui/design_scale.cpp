@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -28,7 +29,23 @@ double Needed(const QWidget& control, const QRect& contents, int textWidth, int 
                     (textHeight + size.height() - contents.height()) / double(size.height()));
 }
 
-double NeededBy(const QWidget& w)
+// Text widths, measured once each: the twelve selectors list the same names.
+class Widths {
+public:
+    explicit Widths(const QFontMetrics& fm) : fm_(fm) {}
+    int operator()(const QString& text)
+    {
+        auto known = widths_.constFind(text);
+        return known != widths_.cend() ? *known
+                                       : *widths_.insert(text, fm_.horizontalAdvance(text));
+    }
+
+private:
+    QFontMetrics fm_;
+    QHash<QString, int> widths_;
+};
+
+double NeededBy(const QWidget& w, Widths& width)
 {
     const QFontMetrics fm = w.fontMetrics();
     const QStyle* style = w.style();
@@ -39,17 +56,17 @@ double NeededBy(const QWidget& w)
         const bool box = qobject_cast<const QCheckBox*>(button);
         const QRect contents = style->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        return Needed(w, contents, fm.horizontalAdvance(button->text()), fm.height());
+        return Needed(w, contents, width(button->text()), fm.height());
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
-        int widest = fm.horizontalAdvance(combo->currentText());
+        int widest = width(combo->currentText());
         for (int i = 0; i < combo->count(); ++i)
-            widest = std::max(widest, fm.horizontalAdvance(combo->itemText(i)));
-        const QRect field =
-            style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            widest = std::max(widest, width(combo->itemText(i)));
+        const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, combo);
         return Needed(w, field, widest + 2 * kLineEditMarginX, fm.height() + 2 * kLineEditMarginY);
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(&w)) {
@@ -57,7 +74,7 @@ double NeededBy(const QWidget& w)
         option.initFrom(edit);
         option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
         const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-        return Needed(w, contents, fm.horizontalAdvance(edit->text()) + 2 * kLineEditMarginX,
+        return Needed(w, contents, width(edit->text()) + 2 * kLineEditMarginX,
                       fm.height() + 2 * kLineEditMarginY);
     }
     return 1;
@@ -68,9 +85,10 @@ double NeededBy(const QWidget& w)
 double DesignScale(const QWidget& window)
 {
     double factor = 1;
+    Widths widths(window.fontMetrics());
     for (const QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(&window))
-            factor = std::max(factor, NeededBy(*w));
+            factor = std::max(factor, NeededBy(*w, widths));
     return factor;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "artwork.h"
 #include "design_scale.h"
 #include "message_box.h"
 #include "ui_Form1.h"
@@ -10,7 +11,6 @@
 #include "writer.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -23,12 +23,6 @@ static void InitResources()
     Q_INIT_RESOURCE(varnel);
 }
 
-namespace {
-
-const char kBackground[] = ":/art/background.jpg";
-
-}  // namespace
-
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -40,12 +34,10 @@ Form1::Form1(QWidget* parent)
     // A desktop font larger than the design's gets a larger window, all of
     // it alike, picture included.
     scale_ = DesignScale(*this);
-    QImageReader reader(QString::fromLatin1(kBackground));
     if (scale_ > 1)
         ScaleDesign(*this, scale_);
-    else
-        reader.setClipRect(rect());  // only the part that the window covers is ever seen
-    background_ = reader.read();
+    background_ = BackgroundPicture();
+    setWindowIcon(WindowIcon());
     selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
                   ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label

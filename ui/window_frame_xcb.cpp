@@ -22,8 +22,7 @@ namespace {
 constexpr std::chrono::milliseconds kFrameWait{250};
 constexpr std::chrono::milliseconds kFramePoll{2};
 
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name)
 {

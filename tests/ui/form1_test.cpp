@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -34,6 +35,12 @@ struct MakeRow {
     QStringList messages;
     QString text;
 };
+
+QImage Artwork(const char* name)
+{
+    return QImage(QFINDTESTDATA(QStringLiteral("../../ui/art/") + QLatin1String(name)))
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 // Resident memory of this process, or 0 where it cannot be read.
 long ResidentKiB()
@@ -127,11 +134,24 @@ private slots:
             for (int i = 0; i < 16; ++i)
                 QCOMPARE(combo(n)->itemText(i), Q(patch::kPictures[std::size_t(i)].name));
         }
-        // Unscaled from the top-left corner: the corners show the picture's own pixels.
-        const QImage picture(QStringLiteral(":/art/background.jpg")),
-            shown = form->grab().toImage();
-        for (const QPoint p : {QPoint(0, 0), QPoint(378, 336), QPoint(378, 0), QPoint(0, 336)})
-            QCOMPARE(QColor(shown.pixel(p)), QColor(picture.pixel(p)));
+        // Unscaled from the top-left corner: wherever no control stands, the
+        // window shows the pixels of the design's JPEG, as a decoder gives them.
+        const QImage picture = Artwork("background.jpg"), shown = form->grab().toImage();
+        QCOMPARE(picture.size(), QSize(400, 340));
+        QRegion free(form->rect());
+        for (QWidget* w : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            free -= w->geometry().adjusted(-1, -1, 1, 1);
+        for (const QRect& r : free)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QCOMPARE(shown.pixel(x, y), picture.pixel(x, y));
+        // The icon's four images, as the design's icon file holds them.
+        QImageReader ico(QFINDTESTDATA("../../ui/art/varnel.ico"));
+        QCOMPARE(ico.imageCount(), 4);
+        for (int i = 0; i < 4; ico.jumpToNextImage(), ++i) {
+            const QImage image = ico.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(form->windowIcon().pixmap(image.size()).toImage(), image);
+        }
     }
 
     // The design grows with the desktop's font, all of it alike, until every
@@ -204,8 +224,7 @@ private slots:
                 QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + " / " + b->objectName()));
         // The picture at the same scale still covers the window to its corner.
-        const QImage picture(QStringLiteral(":/art/background.jpg")),
-            drawn = window.grab().toImage();
+        const QImage picture = Artwork("background.jpg"), drawn = window.grab().toImage();
         const QColor corner(drawn.pixel(window.width() - 1, window.height() - 1)),
             own(picture.pixel(int((window.width() - 1) / factor),
                               int((window.height() - 1) / factor)));
