@@ -29,171 +29,137 @@ constexpr gid_t kGroup = 4242;  // a group of the test's own
 constexpr uid_t kUser = 65534;
 const std::string kNew = "new\r\n\r\r\n";
 
-struct stat Stat(const char* p)
+struct stat Of(const char* p)
 {
     struct stat st {};
     ::stat(p, &st);
     return st;
 }
 
+bool File(const char* name, mode_t mode = 0644)
+{
+    Put(name, "old");
+    return ::chmod(name, mode) == 0;
+}
+
 // A chain of `links` links to "real.vkp", the last named "link".
 bool Chain(int links, bool fileThere)
 {
-    if (fileThere)
-        Put("real.vkp", "old");
     std::string to = "real.vkp";
     for (int i = 1; i < links; to = "link" + std::to_string(i++))
         fs::create_symlink(to, "link" + std::to_string(i));
     fs::create_symlink(to, "link");
-    return true;
+    return !fileThere || File("real.vkp");
 }
 
 // A file of root and the test's group, in a folder of the same, as root makes it.
 bool Shared(mode_t mode)
 {
-    Put("shared.vkp", "old");
-    return ::geteuid() == 0 && ::chown(".", 0, kGroup) == 0 && ::chmod(".", 0775) == 0 &&
-           ::chown("shared.vkp", 0, kGroup) == 0 && ::chmod("shared.vkp", mode) == 0;
+    return ::geteuid() == 0 && File("shared.vkp", mode) && ::chown(".", 0, kGroup) == 0 &&
+           ::chmod(".", 0775) == 0 && ::chown("shared.vkp", 0, kGroup) == 0;
 }
 
-std::string Output(const std::string& command)
+bool Xattrs()
 {
-    std::string out(4096, '\0');
-    FILE* p = ::popen(command.c_str(), "r");
-    out.resize(std::fread(out.data(), 1, out.size(), p));
-    ::pclose(p);
-    return out;
+    return File("out.vkp") && ::setxattr("out.vkp", "user.varnel", "kept", 4, 0) == 0 &&
+           std::system("setfacl -m u:65534:r out.vkp 2>/dev/null") == 0;
 }
+
+void XattrsKept()
+{
+    char acl[4096] = {}, value[8] = {};
+    FILE* p = ::popen("getfacl -cpn out.vkp", "r");
+    EXPECT_GT(std::fread(acl, 1, sizeof acl - 1, p), 0u);
+    ::pclose(p);
+    EXPECT_NE(std::strstr(acl, "user:65534:r--"), nullptr) << acl;
+    EXPECT_EQ(::getxattr("out.vkp", "user.varnel", value, sizeof value), 4);
+    EXPECT_STREQ(value, "kept");
+}
+
+// As long as a path may be, so that no temporary name longer than its own
+// fits; reached through a link, as a relative path could not.
+bool Longest()
+{
+    fs::path folder = fs::absolute(".");
+    while (folder.native().size() < 4094 - 300)
+        folder /= std::string(200, 'd');
+    fs::create_directories(folder);
+    const fs::path file = folder / std::string(4094 - folder.native().size() - 1, 'f');
+    fs::create_symlink(file, "long");
+    return Put(file, "old"), file.native().size() == 4094;
+}
+
+bool Socket()
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, "socket");
+    return ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&address),
+                  sizeof address) == 0;
+}
+
+// A real full disk: a tiny file system of the test's own.
+bool Full()
+{
+    return fs::create_directory("small") && ::mount("tmpfs", "small", "tmpfs", 0, "size=8k") == 0 &&
+           (Put("small/out.vkp", "old"), Put("small/filler", std::string(8192, 'x')), true);
+}
+
+const std::string kDrive = "it is a Windows path, which names no folder on this system";
+const std::string kDevice = "it is a device, not a file";
 
 // Device nodes are the test's own, never the machine's: a fault must not
 // replace them. A pipe has a reader that never reads.
 const Case kCases[] = {
     {"FortyLinks", [] { return Chain(40, true); }, "link", kNew, true, User::Self,
-     [] {
-         EXPECT_EQ(Read("real.vkp"), kNew);
-         EXPECT_TRUE(fs::is_symlink("link"));
-     }},
+     [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyLinksToAFileStillToBeMade", [] { return Chain(40, false); }, "link", kNew, true,
      User::Self, [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyOneLinks", [] { return Chain(41, true); }, "link", std::strerror(ELOOP)},
     {"FortyOneToAFileStillToBeMade", [] { return Chain(41, false); }, "link", std::strerror(ELOOP)},
     {"ALoopOfLinks",
-     [] {
-         fs::create_symlink("b", "a");
-         fs::create_symlink("a", "b");
-         return true;
-     },
-     "a", std::strerror(ELOOP)},
-    {"AHardLinkKeepsTheOldContent",
-     [] {
-         Put("a.vkp", "old");
-         fs::create_hard_link("a.vkp", "b.vkp");
-         return true;
-     },
+     [] { return Chain(1, false) && (fs::create_symlink("link", "real.vkp"), true); }, "link",
+     std::strerror(ELOOP)},
+    {"AHardLinkKeepsTheOldContent", [] { return File("a.vkp") && ::link("a.vkp", "b.vkp") == 0; },
      "a.vkp", kNew, true, User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
-    {"KeepsPermissions",
-     [] {
-         Put("out.vkp", "old");
-         return ::chmod("out.vkp", 0640) == 0;
-     },
-     "out.vkp", kNew, true, User::Self, [] { EXPECT_EQ(Stat("out.vkp").st_mode & 07777, 0640u); }},
-    {"DropsSetIdBits",
-     [] {
-         Put("out.vkp", "old");
-         return ::chmod("out.vkp", 06755) == 0;
-     },
-     "out.vkp", kNew, true, User::Self, [] { EXPECT_EQ(Stat("out.vkp").st_mode & 07777, 0755u); }},
+    {"KeepsPermissions", [] { return File("out.vkp", 0640); }, "out.vkp", kNew, true, User::Self,
+     [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0640u); }},
+    {"DropsSetIdBits", [] { return File("out.vkp", 06755); }, "out.vkp", kNew, true, User::Self,
+     [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0755u); }},
     {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true,
      User::GroupMember,
      [] {
-         EXPECT_EQ(Stat("shared.vkp").st_gid, kGroup);
-         EXPECT_EQ(Stat("shared.vkp").st_mode & 0777, 0664u);
+         EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup &&
+                     (Of("shared.vkp").st_mode & 0777) == 0664);
      }},
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0764); }, "shared.vkp",
      "its owner or group cannot be kept, and someone would gain rights to it", false,
      User::GroupMember},
-    {"KeepsAttributesAndAccessControlList",
-     [] {
-         Put("out.vkp", "old");
-         return ::setxattr("out.vkp", "user.varnel", "kept", 4, 0) == 0 &&
-                std::system("setfacl -m u:65534:r out.vkp 2>/dev/null") == 0;
-     },
-     "out.vkp", kNew, true, User::Self,
-     [] {
-         EXPECT_NE(Output("getfacl -cpn out.vkp").find("user:65534:r--"), std::string::npos);
-         char value[8] = {};
-         EXPECT_EQ(::getxattr("out.vkp", "user.varnel", value, sizeof value), 4);
-         EXPECT_STREQ(value, "kept");
-     }},
-    // As long as a path may be: no room for a temporary name longer than its own.
-    {"TheLongestPath",
-     [] {
-         std::string folder = ".";
-         while (fs::absolute(folder).native().size() < 4094 - 300)
-             folder += "/" + std::string(200, 'd');
-         fs::create_directories(folder);
-         const std::string name = std::string(4094 - fs::absolute(folder).native().size() - 1, 'f');
-         fs::create_symlink(fs::absolute(folder) / name, "long");
-         Put(fs::absolute(folder) / name, "old");
-         return true;
-     },
-     "long", kNew, true},
+    {"KeepsAttributesAndAccessControlList", Xattrs, "out.vkp", kNew, true, User::Self, XattrsKept},
+    {"TheLongestPath", Longest, "long", kNew, true},
     {"ADriveLetterWithoutASlashIsAName", {}, "C:Varnel.vkp", kNew, true},
-    {"AWindowsDrivePath",
-     {},
-     "C:\\windows\\plocha\\Varnel.vkp",
-     "it is a Windows path, which names no folder on this system"},
-    {"AWindowsDrivePathWithSlashes",
-     {},
-     "d:/Varnel.vkp",
-     "it is a Windows path, which names no folder on this system"},
+    {"AWindowsDrivePath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
+    {"AWindowsDrivePathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
     {"ANamedPipeWithAStalledReader",
      [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; },
      "pipe", "it is a named pipe, not a file"},
-    {"ASocket",
-     [] {
-         sockaddr_un address{};
-         address.sun_family = AF_UNIX;
-         std::strcpy(address.sun_path, "socket");
-         return ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&address),
-                       sizeof address) == 0;
-     },
-     "socket", "it is a socket, not a file"},
+    {"ASocket", Socket, "socket", "it is a socket, not a file"},
     {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty",
-     "it is a device, not a file"},
-    {"ADisk", [] { return ::mknod("disk", S_IFBLK | 0666, makedev(7, 0)) == 0; }, "disk",
-     "it is a device, not a file"},
-    {"AReadOnlyFile",
-     [] {
-         Put("ro.vkp", "old");
-         return ::chmod("ro.vkp", 0444) == 0;
-     },
-     "ro.vkp", std::strerror(EACCES), false, User::Other},
-    {"ANewFileInAClosedFolder",
-     [] { return fs::create_directory("closed") && ::chmod("closed", 0755) == 0; },
-     "closed/new.vkp", std::strerror(EACCES), false, User::Other},
+     kDevice},
+    {"ADisk", [] { return ::mknod("disk", S_IFBLK | 0666, makedev(7, 0)) == 0; }, "disk", kDevice},
+    {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::strerror(EACCES), false,
+     User::Other},
+    {"ANewFileInAClosedFolder", [] { return fs::create_directory("closed"); }, "closed/new.vkp",
+     std::strerror(EACCES), false, User::Other},
     // Replacing needs a new file beside it, which a closed folder refuses.
     {"AWritableFileInAClosedFolder",
-     [] {
-         fs::create_directory("closed");
-         Put("closed/open.vkp", "kept");
-         return ::chmod("closed/open.vkp", 0666) == 0 && ::chmod("closed", 0755) == 0;
-     },
+     [] { return fs::create_directory("closed") && File("closed/open.vkp", 0666); },
      "closed/open.vkp",
      "no new file can be made in its folder to replace it (" + std::string(std::strerror(EACCES)) +
          ")",
      false, User::Other},
-    // A real full disk: a tiny file system of the test's own.
-    {"AFullDisk",
-     [] {
-         fs::create_directory("small");
-         if (::mount("tmpfs", "small", "tmpfs", 0, "size=8k") != 0)
-             return false;
-         Put("small/out.vkp", "old");
-         Put("small/filler", std::string(8192, 'x'));
-         return true;
-     },
-     "small/out.vkp", std::strerror(ENOSPC), false, User::Self, [] { ::umount("small"); }},
+    {"AFullDisk", Full, "small/out.vkp", std::strerror(ENOSPC), false, User::Self,
+     [] { ::umount("small"); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Posix, Writer, ::testing::ValuesIn(kCases), RowName());
