@@ -4,8 +4,8 @@
 
 BUILD_PACKAGES := cmake ninja-build g++ make
 TEST_PACKAGES  := libgtest-dev
-UI_PACKAGES    := qt6-base-dev libgl-dev fonts-dejavu-core
-BENCH_PACKAGES := libbenchmark-dev
+UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
+BENCH_PACKAGES := libbenchmark-dev xvfb openbox
 PACKAGE_PACKAGES := dpkg-dev file git
 
 .PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
@@ -50,11 +50,12 @@ bench: deps-bench
 	cmake --build --preset bench
 	./build/bench/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 	./build/bench/bench/startup/startup_bench 40
+	sh bench/startup/x11.sh ./build/bench/bench/startup/startup_bench 40
 
 screenshot: deps-run
 	cmake --preset release
 	cmake --build --preset release --target varnel
-	sh tools/screenshot.sh build/release/ui/varnel
+	sh tools/screenshot.sh build/release/ui/varnel 14
 
 # A Debian package in build/release; its dependencies are read off the binary.
 # CPack would give the outer archive's members the builder's umask.

@@ -27,6 +27,8 @@ inline constexpr std::string_view kNoFileName = "no file name was given";
 inline constexpr std::string_view kNotText = "the name is not valid text";
 inline constexpr std::string_view kNameIsFolder = "the name is a folder, not a file";
 inline constexpr std::string_view kTargetIsFolder = "it is a folder, not a file";
+inline constexpr std::string_view kWindowsPath =
+    "it is a Windows path, which names no folder on this system";
 inline constexpr std::string_view kReservedName = "the name is reserved for a device on Windows";
 inline constexpr std::string_view kIsPipe = "it is a named pipe, not a file";
 inline constexpr std::string_view kIsSocket = "it is a socket, not a file";

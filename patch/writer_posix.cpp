@@ -10,6 +10,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
@@ -219,8 +220,14 @@ std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
 
 }  // namespace
 
-std::optional<std::string> RefusedName(const fs::path&)
+std::optional<std::string> RefusedName(const fs::path& target)
 {
+    // "C:\..." or "C:/...": meant for Windows, where the letter names a drive.
+    // Here it would make a file of that odd name in the current folder.
+    const std::string& s = target.native();
+    if (s.size() >= 3 && std::isalpha(static_cast<unsigned char>(s[0])) && s[1] == ':' &&
+        (s[2] == '\\' || s[2] == '/'))
+        return std::string(messages::kWindowsPath);
     return std::nullopt;
 }
 

@@ -1,58 +1,52 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A folder of the test's own for every writer test, removed afterwards.
+// The writer's tests run in a folder of their own, their working folder for
+// the time, and removed afterwards. A case is a row: how to set the folder
+// up, the path to save to (relative), and what must hold afterwards.
 
+#include "row_name.h"
 #include "writer.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
-#include <random>
-#include <set>
+#include <map>
 #include <string>
 
 namespace fs = std::filesystem;
 
-class Writer : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::random_device random;
-        do
-            dir_ = fs::temp_directory_path() / ("varnel-writer-" + std::to_string(random()));
-        while (!fs::create_directory(dir_));
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::all, ec);
-        fs::remove_all(dir_, ec);
-        EXPECT_FALSE(fs::exists(dir_)) << ec.message();
-    }
+std::string Read(const fs::path& p);
+void Put(const fs::path& p, const std::string& bytes);
+// Every entry below `folder`: regular files by content, the rest by kind.
+std::map<std::string, std::string> Snapshot(const fs::path& folder = ".");
 
-    static std::string Read(const fs::path& p)
-    {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    static void Put(const fs::path& p, const std::string& bytes)
-    {
-        std::ofstream(p, std::ios::binary | std::ios::trunc) << bytes;
-    }
-    static std::set<std::string> Listing(const fs::path& folder)
-    {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.insert(entry.path().filename().u8string());
-        return names;
-    }
-    // The path as the user would type it: UTF-8.
-    static patch::WriteResult Save(const fs::path& target, std::string_view text)
-    {
-        return patch::WritePatchFile(target.u8string(), text);
-    }
-    fs::path dir_;
+// Who saves: this process, another user, or another user in the test's group.
+enum class User { Self, Other, GroupMember };
+// Runs `save` as `user`, bounded in time; true when it returned true.
+bool As(User user, const std::function<bool()>& save);
+// Whether this system's own wording of a failure is known to the tests.
+extern const bool kSystemWordsKnown;
+
+struct Case {
+    const char* name;
+    std::function<bool()> setUp;  // false: the case cannot be made here
+    std::string path;
+    std::string outcome;  // saved: the file's new content; else the reason
+    bool saved = false;
+    User user = User::Self;
+    std::function<void()> check = {};  // what else must hold afterwards
+};
+VARNEL_PRINT_ROW_AS_NAME(Case)
+
+class Writer : public ::testing::TestWithParam<Case> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    fs::path home_, dir_;
 };

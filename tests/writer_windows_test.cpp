@@ -6,56 +6,46 @@
 
 #include <windows.h>
 
+const bool kSystemWordsKnown = false;
+
+bool As(User, const std::function<bool()>& save)
+{
+    return save();
+}
+
 namespace {
 
-bool UnderWine()
-{
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+const std::string kNew = "new\r\n\r\r\n";
+const std::string kReserved = "the name is reserved for a device on Windows";
 
 // Device names are reserved in every folder; writing to one would report
 // success and write nothing.
-TEST_F(Writer, ReservedDeviceNamesAreRefused)
-{
-    for (const char* name : {"NUL", "nul.vkp", "COM1.vkp"}) {
-        const patch::WriteResult r = patch::WritePatchFile(dir_.u8string() + "\\" + name, "x");
-        EXPECT_FALSE(r.ok) << name;
-        EXPECT_NE(r.message.find("reserved for a device"), std::string::npos) << r.message;
-    }
-    EXPECT_TRUE(fs::is_empty(dir_));
-}
+const Case kCases[] = {
+    {"NUL", {}, "NUL", kReserved},
+    {"NulWithAnExtension", {}, "sub\\nul.vkp", kReserved},
+    {"COM1", {}, "COM1.vkp", kReserved},
+    {"BackslashesSeparateFolders", [] { return fs::create_directory("sub"); }, "sub\\out.vkp", kNew,
+     true},
+    {"AReadOnlyFile",
+     [] {
+         Put("out.vkp", "old");
+         return SetFileAttributesW(L"out.vkp", FILE_ATTRIBUTE_READONLY) != 0;
+     },
+     "out.vkp", "", false, User::Self,
+     [] { SetFileAttributesW(L"out.vkp", FILE_ATTRIBUTE_NORMAL); }},
+    {"KeepsTheAttributes",
+     [] {
+         Put("out.vkp", "old");
+         return SetFileAttributesW(L"out.vkp", FILE_ATTRIBUTE_HIDDEN) != 0;
+     },
+     "out.vkp", kNew, true, User::Self,
+     [] {
+         if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+             GTEST_SKIP() << "Wine's ReplaceFileW does not carry attributes over; Windows does";
+         EXPECT_TRUE(GetFileAttributesW(L"out.vkp") & FILE_ATTRIBUTE_HIDDEN);
+     }},
+};
 
-TEST_F(Writer, BackslashesSeparateFolders)
-{
-    fs::create_directory(dir_ / "sub");
-    ASSERT_TRUE(patch::WritePatchFile(dir_.u8string() + "\\sub\\out.vkp", "a\rb").ok);
-    EXPECT_EQ(Read(dir_ / "sub" / "out.vkp"), "a\rb\r\n");
-}
-
-TEST_F(Writer, ReplacingKeepsTheFileAttributes)
-{
-    const fs::path target = dir_ / "out.vkp";
-    Put(target, std::string(300, 'x'));
-    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    ASSERT_TRUE(Save(target, "new").ok);
-    EXPECT_EQ(Read(target), "new\r\n");
-    EXPECT_EQ(Listing(dir_), std::set<std::string>{"out.vkp"});
-    if (UnderWine())
-        GTEST_SKIP() << "Wine's ReplaceFileW does not carry attributes over; Windows does";
-    EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-}
-
-TEST_F(Writer, AReadOnlyFileIsNotReplaced)
-{
-    const fs::path target = dir_ / "out.vkp";
-    Put(target, "old");
-    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
-    const patch::WriteResult r = Save(target, "new");
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find(target.u8string()), std::string::npos) << r.message;
-    EXPECT_EQ(Read(target), "old");
-    EXPECT_EQ(Listing(dir_), std::set<std::string>{"out.vkp"});
-    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
+INSTANTIATE_TEST_SUITE_P(Windows, Writer, ::testing::ValuesIn(kCases), RowName());
 
 }  // namespace

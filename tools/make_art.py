@@ -8,6 +8,10 @@ Procedural and seeded, so the same files come out every time:
                          vertical stripes, no text
   ui/art/varnel.ico      16, 24, 32 and 48 pixels, 8 bits (256 colours) each
   ui/art/varnel-N.png    the icon at larger sizes, for desktop themes
+and what the window shows of them, decoded once here so that the program
+needs no image decoder at start:
+  ui/art/background.ppm  the picture's pixels, as any JPEG decoder gives them
+  ui/art/window-icon-N.pam  the icon's four images, as any ICO decoder gives them
 Needs Debian's python3-pil.
 """
 
@@ -151,7 +155,15 @@ def main():
     ART.mkdir(parents=True, exist_ok=True)
     background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
                                               subsampling=2, optimize=True)
+    Image.open(ART / "background.jpg").save(ART / "background.ppm")
     write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
+    ico = Image.open(ART / "varnel.ico")
+    for s in ICO_SIZES:
+        ico.size = (s, s)
+        ico.load()
+        rgba = ico.copy().convert("RGBA")
+        header = f"P7\nWIDTH {s}\nHEIGHT {s}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
+        (ART / f"window-icon-{s}.pam").write_bytes(header.encode() + rgba.tobytes())
     for s in PNG_SIZES:
         icon_image(s).save(ART / f"varnel-{s}.png", optimize=True)
     print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), file=sys.stderr)

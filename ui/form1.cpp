@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "artwork.h"
+#include "design_scale.h"
 #include "message_box.h"
 #include "ui_Form1.h"
+#include "window_frame.h"
 #include "window_messages.h"
 #include "writer.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -21,12 +23,6 @@ static void InitResources()
     Q_INIT_RESOURCE(varnel);
 }
 
-namespace {
-
-const char kBackground[] = ":/art/background.jpg";
-
-}  // namespace
-
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -35,10 +31,13 @@ Form1::Form1(QWidget* parent)
 {
     InitResources();
     ui_->setupUi(this);
-    // Only the part that the window covers is ever seen.
-    QImageReader reader(QString::fromLatin1(kBackground));
-    reader.setClipRect(rect());
-    background_ = reader.read();
+    // A desktop font larger than the design's gets a larger window, all of
+    // it alike, picture included.
+    scale_ = DesignScale(*this);
+    if (scale_ > 1)
+        ScaleDesign(*this, scale_);
+    background_ = BackgroundPicture();
+    setWindowIcon(WindowIcon());
     selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
                   ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label
@@ -61,9 +60,13 @@ void Form1::centreOnScreen()
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s)
         return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
+    // The whole window, its frame included, in the middle; moving a window
+    // places its frame.
+    QRect whole = frameGeometry();
+    if (const std::optional<QMargins> frame = FrameFromWindowManager(*this))
+        whole = geometry().marginsAdded(*frame);
+    whole.moveCenter(s->availableGeometry().center());
+    move(whole.topLeft());
 }
 
 void Form1::showEvent(QShowEvent* event)
@@ -78,8 +81,11 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::paintEvent(QPaintEvent*)
 {
-    // Unscaled from the top-left corner; the picture is larger than the window.
+    // From the top-left corner, at the design's scale; the picture is larger
+    // than the window.
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(scale_, scale_);
     painter.drawImage(0, 0, background_);
 }
 

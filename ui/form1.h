@@ -47,6 +47,7 @@ private:
     patch::Tables tables_;
     patch::ComposerState composer_;
     QString outputPath_;
+    double scale_ = 1;
     QImage background_;
     bool shownBefore_ = false;
 };

@@ -22,24 +22,23 @@ SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
 {
     // Handing the combo box its field directly makes it editable without
     // building the drop-down list before anyone opens it, and a field that
-    // already has a completer keeps the combo box from making its own.
+    // already has a completer keeps the combo box from making its own, whose
+    // inline completion would turn typing into a pick. This one has nothing
+    // to complete from.
     auto* field = new QLineEdit(this);
     field->setCompleter(&PlaceholderCompleter());
     setLineEdit(field);
-    // Inline completion would turn typing into a pick.
-    setCompleter(nullptr);
-    setInsertPolicy(QComboBox::NoInsert);
 
-    // A plain editable combo box selects a matching entry when Enter is
-    // pressed or the field loses focus; here typed text is never a pick.
-    disconnect(field, SIGNAL(returnPressed()), this, nullptr);
+    // A plain editable combo box adds typed text to its list on Enter, and
+    // selects a matching entry when the field loses focus; here typed text
+    // is never a pick.
+    setInsertPolicy(QComboBox::NoInsert);
     disconnect(field, SIGNAL(editingFinished()), this, nullptr);
     connect(field, &QLineEdit::textEdited, this, &SlotSelector::dropSelectionKeepingText);
 }
 
 void SlotSelector::setFieldText(const QString& text)
 {
-    fieldText_ = text;
     setCurrentIndex(-1);
     setEditText(text);
     // The slot, for screen readers, on the selector and on its field (which

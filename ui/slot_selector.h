@@ -17,7 +17,7 @@ class SlotSelector : public QComboBox {
 public:
     explicit SlotSelector(QWidget* parent = nullptr);
 
-    QString fieldText() const { return fieldText_; }
+    QString fieldText() const { return accessibleDescription(); }
     void setFieldText(const QString& text);
 
 protected:
@@ -25,6 +25,4 @@ protected:
 
 private:
     void dropSelectionKeepingText();
-
-    QString fieldText_;
 };

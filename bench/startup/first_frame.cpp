@@ -25,7 +25,9 @@ protected:
             QTimer::singleShot(0, [] {
                 std::fputs("shown\n", stdout);
                 std::fflush(stdout);
-                ::_exit(0);
+                // Stays a moment where the window system has more to say.
+                QTimer::singleShot(qEnvironmentVariableIntValue("VARNEL_PROBE_LINGER_MS"),
+                                   [] { ::_exit(0); });
             });
         }
         return QObject::eventFilter(watched, event);

@@ -3,7 +3,10 @@
 // Times Varnel from process start to its first frame, and its peak memory,
 // against a one-button window of the same size, alternating the two.
 //
-//   startup_bench [runs]     (default 30; QT_QPA_PLATFORM defaults to offscreen)
+//   startup_bench [runs]        off screen (default 30 runs)
+//   startup_bench --x11 [runs]  on the X server in DISPLAY, with its window
+//                               manager: time until the window is mapped and
+//                               painted, peak memory a moment later
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -92,8 +95,11 @@ std::string Beside(const char* self, const char* name)
 
 int main(int argc, char* argv[])
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const bool x11 = argc > 1 && std::string(argv[1]) == "--x11";
+    const int runs = argc > 1 + x11 ? std::max(1, std::atoi(argv[1 + x11])) : 30;
+    ::setenv("QT_QPA_PLATFORM", x11 ? "xcb" : "offscreen", 1);
+    if (x11)
+        ::setenv("VARNEL_PROBE_LINGER_MS", "300", 1);
     const std::string programs[2] = {Beside(argv[0], "probe_varnel"),
                                      Beside(argv[0], "probe_baseline")};
     std::vector<double> ms[2], mib[2];
@@ -116,6 +122,6 @@ int main(int argc, char* argv[])
     std::printf("platform %s, %d runs each, medians\n", std::getenv("QT_QPA_PLATFORM"), runs);
     std::printf("  %-10s %8.1f ms to first frame %8.1f MiB peak\n", "Varnel", t0, m0);
     std::printf("  %-10s %8.1f ms to first frame %8.1f MiB peak\n", "one button", t1, m1);
-    std::printf("  ratio      %8.2f x (goal 1.25)       %8.2f x (goal 1.10)\n", t0 / t1, m0 / m1);
+    std::printf("  ratio      %8.2f x (goal 1.15)       %8.2f x (goal 1.08)\n", t0 / t1, m0 / m1);
     return 0;
 }

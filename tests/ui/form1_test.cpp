@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -34,6 +35,12 @@ struct MakeRow {
     QStringList messages;
     QString text;
 };
+
+QImage Artwork(const char* name)
+{
+    return QImage(QFINDTESTDATA(QStringLiteral("../../ui/art/") + QLatin1String(name)))
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 // Resident memory of this process, or 0 where it cannot be read.
 long ResidentKiB()
@@ -127,42 +134,121 @@ private slots:
             for (int i = 0; i < 16; ++i)
                 QCOMPARE(combo(n)->itemText(i), Q(patch::kPictures[std::size_t(i)].name));
         }
-        // Unscaled from the top-left corner: the corners show the picture's own pixels.
-        const QImage picture(QStringLiteral(":/art/background.jpg")),
-            shown = form->grab().toImage();
-        for (const QPoint p : {QPoint(0, 0), QPoint(378, 336), QPoint(378, 0), QPoint(0, 336)})
-            QCOMPARE(QColor(shown.pixel(p)), QColor(picture.pixel(p)));
+        // Unscaled from the top-left corner: wherever no control stands, the
+        // window shows the pixels of the design's JPEG, as a decoder gives them.
+        const QImage picture = Artwork("background.jpg"), shown = form->grab().toImage();
+        QCOMPARE(picture.size(), QSize(400, 340));
+        QRegion free(form->rect());
+        for (QWidget* w : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            free -= w->geometry().adjusted(-1, -1, 1, 1);
+        for (const QRect& r : free)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    QCOMPARE(shown.pixel(x, y), picture.pixel(x, y));
+        // The icon's four images, as the design's icon file holds them.
+        QImageReader ico(QFINDTESTDATA("../../ui/art/varnel.ico"));
+        QCOMPARE(ico.imageCount(), 4);
+        for (int i = 0; i < 4; ico.jumpToNextImage(), ++i) {
+            const QImage image = ico.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(form->windowIcon().pixmap(image.size()).toImage(), image);
+        }
     }
 
-    // What must hold for any layout of the design.
-    void layoutHolds()
+    // The design grows with the desktop's font, all of it alike, until every
+    // text fits whole; it never shrinks.
+    void everyTextFitsAtAnyFontSize_data()
     {
-        QList<QWidget*> shown;
+        QTest::addColumn<int>("points");
+        for (int points = 8; points <= 16; ++points)
+            QTest::addRow("%d pt", points) << points;
+    }
+
+    void everyTextFitsAtAnyFontSize()
+    {
+        QFETCH(int, points);
+        QList<QRect> design;
         for (QWidget* w : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (w->isVisibleTo(form.get()))
-                shown << w;
-            else  // the two labels
-                QCOMPARE(w->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(shown.size(), 18);
-        for (QWidget* a : shown) {
-            QVERIFY2(form->rect().contains(a->geometry()), qPrintable(a->objectName()));
+            design << w->geometry();
+        const QFont platform = QApplication::font();
+        QFont font = platform;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        Form1 window;
+        QApplication::setFont(platform);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const double factor = window.width() / 379.0;
+        QVERIFY(factor >= 1);
+        QVERIFY(points > 9 || factor == 1);
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(qAbs(window.height() - 337 * factor) < 1);
+        const QFontMetrics fm(font);
+        QList<QWidget*> shown;
+        int i = 0;
+        for (QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect d = design[i++], g = w->geometry();
+            QVERIFY2(qAbs(g.x() - d.x() * factor) < 2 && qAbs(g.y() - d.y() * factor) < 2 &&
+                         qAbs(g.width() - d.width() * factor) < 2 &&
+                         qAbs(g.height() - d.height() * factor) < 2,
+                     qPrintable(w->objectName()));
+            if (!w->isVisibleTo(&window))
+                continue;
+            shown << w;
+            QVERIFY2(window.rect().contains(g), qPrintable(w->objectName()));
+            // Each text against the room that Qt gives it.
+            QStringList texts;
+            QLineEdit* field = qobject_cast<QLineEdit*>(w);
+            if (auto* c = qobject_cast<QComboBox*>(w)) {
+                field = c->lineEdit();
+                for (int k = 0; k < c->count(); ++k)
+                    texts << c->itemText(k);
+            }
+            if (field) {
+                QVERIFY2(fm.height() + 2 <= field->contentsRect().height(),
+                         qPrintable(w->objectName()));
+                texts << field->text();
+                for (const QString& text : texts)
+                    QVERIFY2(fm.horizontalAdvance(text) + 4 <= field->contentsRect().width(),
+                             qPrintable(text));
+            }
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                QVERIFY2(fm.height() <= g.height(), qPrintable(b->text()));
+                QVERIFY2(qobject_cast<QCheckBox*>(b)
+                             ? b->sizeHint().width() <= g.width()
+                             : fm.horizontalAdvance(b->text()) < g.width() - 8,
+                         qPrintable(b->text()));
+            }
+        }
+        for (QWidget* a : shown)
             for (QWidget* b : shown)
                 QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + " / " + b->objectName()));
-        }
-        // Tab visits every control once and comes back; Shift+Tab the reverse.
+        // The picture at the same scale still covers the window to its corner.
+        const QImage picture = Artwork("background.jpg"), drawn = window.grab().toImage();
+        const QColor corner(drawn.pixel(window.width() - 1, window.height() - 1)),
+            own(picture.pixel(int((window.width() - 1) / factor),
+                              int((window.height() - 1) / factor)));
+        QVERIFY(qAbs(corner.green() - own.green()) < 40 && qAbs(corner.red() - own.red()) < 40);
+    }
+
+    // Tab visits every control once and comes back; Shift+Tab the reverse.
+    void tabOrderIsACircle()
+    {
         QStringList forward, backward;
-        for (int i = 0; i < shown.size(); ++i) {
+        const int count = 18;  // all but the two hidden labels
+        for (int i = 0; i < count; ++i) {
             press({Qt::Key_Tab});
             forward << focusName();
         }
-        for (int i = 0; i < shown.size(); ++i) {
+        for (int i = 0; i < count; ++i) {
             press({Qt::Key_Backtab});
             backward.prepend(focusName());
         }
         QCOMPARE(forward.last(), QStringLiteral("Combo1"));
-        QCOMPARE(QSet<QString>(forward.begin(), forward.end()).size(), shown.size());
-        QCOMPARE(backward, forward.mid(shown.size() - 1) + forward.mid(0, shown.size() - 1));
+        QCOMPARE(QSet<QString>(forward.begin(), forward.end()).size(), count);
+        QCOMPARE(backward, forward.mid(count - 1) + forward.mid(0, count - 1));
+        for (const char* hidden : {"Label1", "Label2"})
+            QCOMPARE(child(QString::fromLatin1(hidden))->focusPolicy(), Qt::NoFocus);
     }
 
     void makeReadsTheControls_data()
@@ -252,6 +338,9 @@ private slots:
                                         << "The patch could not be saved to \"%1\": ";
         QTest::newRow("markup and a long name") << true << "missing/<b>x</b>/" + QString(250, 'n')
                                                 << "The patch could not be saved to \"%1\": ";
+        // As the window offers it: meant for Windows; elsewhere no folder.
+        QTest::newRow("the default path")
+            << true << QString() << "The patch could not be saved to \"%1\": ";
     }
 
     void saveThatCannotWriteKeepsEveryChoice()
@@ -260,12 +349,17 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path = dir.filePath(file);
+        const QString old = QDir::currentPath(), path = file.isEmpty()
+                                                            ? child<QLineEdit>("Text1")->text()
+                                                            : dir.filePath(file);
         if (made)
             QCOMPARE(make(kFirstTwelve, true, false).size(), 0);
-        TypeOver(child("Text1"), path);
+        if (!file.isEmpty())
+            TypeOver(child("Text1"), path);
+        QDir::setCurrent(dir.path());
         BoxAnswerer answerer;
         click("Command2");
+        QDir::setCurrent(old);
         QCOMPARE(answerer.boxes.size(), 1);
         QVERIFY2(answerer.boxes[0].text.startsWith(message.replace("%1", path)),
                  qPrintable(answerer.boxes[0].text));

@@ -97,6 +97,7 @@ private slots:
         const QString slot = QStringLiteral("Menu picture no. 3");
         QCOMPARE(QAccessible::queryAccessibleInterface(selector)->text(QAccessible::Description),
                  slot);
+        QCOMPARE(selector->accessibleName(), slot);  // its name on Windows
         QAccessibleInterface* field = QAccessible::queryAccessibleInterface(selector->lineEdit());
         QCOMPARE(field->text(QAccessible::Name), slot);
         QCOMPARE(field->text(QAccessible::Description), slot);

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "artwork.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <QResource>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The pixels of a PPM ("P6", RGB) or PAM ("P7", RGB_ALPHA) resource.
+QImage Pixels(const QString& path)
+{
+    // Shares the resource's own bytes unless they had to be uncompressed.
+    auto* bytes = new QByteArray(QResource(path).uncompressedData());
+    const std::string head = bytes->left(96).toStdString();
+    int width = 0, height = 0, start = 0, depth = 0;
+    if (std::sscanf(head.c_str(), "P6 %d %d 255%n", &width, &height, &start) == 2 && start)
+        depth = 3;
+    else if (std::sscanf(head.c_str(),
+                         "P7 WIDTH %d HEIGHT %d DEPTH 4 MAXVAL 255 TUPLTYPE RGB_ALPHA ENDHDR%n",
+                         &width, &height, &start) == 2 &&
+             start)
+        depth = 4;
+    ++start;  // the one white space before the pixels
+    if (!depth || bytes->size() < start + qsizetype(depth) * width * height) {
+        delete bytes;
+        return {};
+    }
+    return QImage(
+        reinterpret_cast<const uchar*>(bytes->constData()) + start, width, height, depth * width,
+        depth == 3 ? QImage::Format_RGB888 : QImage::Format_RGBA8888,
+        [](void* data) { delete static_cast<QByteArray*>(data); }, bytes);
+}
+
+}  // namespace
+
+QImage BackgroundPicture()
+{
+    return Pixels(QStringLiteral(":/art/background.ppm"));
+}
+
+QIcon WindowIcon()
+{
+    QIcon icon;
+    const QDir images(QStringLiteral(":/window-icon"));
+    for (const QString& name : images.entryList())
+        icon.addPixmap(QPixmap::fromImage(Pixels(images.filePath(name))));
+    return icon;
+}

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The window's artwork, decoded once when the artwork was made and used
+// where it lies in the program, so that no image decoder runs at start.
+
+#include <QIcon>
+#include <QImage>
+
+// The picture behind the controls, 400 x 340.
+QImage BackgroundPicture();
+
+// The program's icon, in the sizes of its four images.
+QIcon WindowIcon();

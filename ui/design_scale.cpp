@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design_scale.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A line edit keeps this much room around its text, inside its contents.
+constexpr int kLineEditMarginX = 2;
+constexpr int kLineEditMarginY = 1;
+
+// The factor that gives `text` room in a control whose contents, at its
+// design size, are `contents`: the rest of the control (frame, margins, a
+// check box's box) stays as it is.
+double Needed(const QWidget& control, const QRect& contents, int textWidth, int textHeight)
+{
+    const QSize size = control.size();
+    return std::max((textWidth + size.width() - contents.width()) / double(size.width()),
+                    (textHeight + size.height() - contents.height()) / double(size.height()));
+}
+
+// Text widths, measured once each: the twelve selectors list the same names.
+class Widths {
+public:
+    explicit Widths(const QFontMetrics& fm) : fm_(fm) {}
+    int operator()(const QString& text)
+    {
+        auto known = widths_.constFind(text);
+        return known != widths_.cend() ? *known
+                                       : *widths_.insert(text, fm_.horizontalAdvance(text));
+    }
+
+private:
+    QFontMetrics fm_;
+    QHash<QString, int> widths_;
+};
+
+double NeededBy(const QWidget& w, Widths& width)
+{
+    const QFontMetrics fm = w.fontMetrics();
+    const QStyle* style = w.style();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool box = qobject_cast<const QCheckBox*>(button);
+        const QRect contents = style->subElementRect(
+            box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        return Needed(w, contents, width(button->text()), fm.height());
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        int widest = width(combo->currentText());
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, width(combo->itemText(i)));
+        const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                  QStyle::SC_ComboBoxEditField, combo);
+        return Needed(w, field, widest + 2 * kLineEditMarginX, fm.height() + 2 * kLineEditMarginY);
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&w)) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        return Needed(w, contents, width(edit->text()) + 2 * kLineEditMarginX,
+                      fm.height() + 2 * kLineEditMarginY);
+    }
+    return 1;
+}
+
+}  // namespace
+
+double DesignScale(const QWidget& window)
+{
+    double factor = 1;
+    Widths widths(window.fontMetrics());
+    for (const QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(&window))
+            factor = std::max(factor, NeededBy(*w, widths));
+    return factor;
+}
+
+void ScaleDesign(QWidget& window, double factor)
+{
+    const auto scaled = [factor](int v) { return int(std::lround(v * factor)); };
+    // Sizes round up, so that what fits exactly stays whole.
+    const auto grown = [factor](int v) { return int(std::ceil(v * factor)); };
+    for (QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect g = w->geometry();
+        w->setGeometry(scaled(g.x()), scaled(g.y()), grown(g.width()), grown(g.height()));
+    }
+    window.setFixedSize(grown(window.width()), grown(window.height()));
+}
