@@ -9,7 +9,8 @@ set -eu
 cd "$(dirname "$0")/.."
 . tools/wine_env.sh
 
-sh tools/deps.sh $WINE_PACKAGES $X_PACKAGES
+# fonts-dejavu-core: the fonts of the off-screen window tests (tools/wine_qtest.sh).
+sh tools/deps.sh $WINE_PACKAGES $X_PACKAGES fonts-dejavu-core
 sh tools/windows_build.sh all
 
 trap wine_x_down EXIT INT TERM

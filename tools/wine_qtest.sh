@@ -20,9 +20,10 @@ trap 'rm -rf "$results"' EXIT INT TERM
 for var in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
     eval "export WINE$var=\"\$$var\""
 done
-# The offscreen platform reads fonts from a folder, not from Windows: the
-# prefix's own, which holds Wine's fonts.
-export WINEQT_QPA_FONTDIR="${WINEQT_QPA_FONTDIR:-C:/windows/Fonts}"
+# The offscreen platform reads its fonts from a folder, not from Windows, and
+# wants a family it calls "Sans Serif": DejaVu, as the tests have it on Linux
+# (Debian's fonts-dejavu-core). The window's design scales with the font.
+export WINEQT_QPA_FONTDIR="${WINEQT_QPA_FONTDIR:-Z:/usr/share/fonts/truetype/dejavu}"
 
 # Z: is the Unix root in every Wine prefix.
 wine "$program" -o "Z:$(printf '%s' "$results/results.txt" | tr / '\\'),txt" "$@" \
