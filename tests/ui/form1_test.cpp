@@ -132,11 +132,17 @@ private slots:
         QVERIFY((form->frameGeometry().center() - centre).manhattanLength() <= 2);
         QCOMPARE(child<QLineEdit>("Text1")->text(),
                  QStringLiteral("C:\\windows\\plocha\\Varnel.vkp"));
+        // Each selector lists the catalogue's names, a row's place being its code's.
+        const QStringList names{"Organiser", "Message",     "Surf/Fun",     "Audio",
+                                "Record",    "Setup",       "WriteMessage", "Java",
+                                "MP3Player", "Games",       "Calendar",     "Card-Explorer",
+                                "Profiles",  "Time/Charge", "Divert",       "Help"};
         for (int n = 1; n <= 12; ++n) {
             QCOMPARE(combo(n)->currentText(), "Menu picture no. " + QString::number(n));
-            QCOMPARE(combo(n)->count(), 16);
-            for (int i = 0; i < 16; ++i)
-                QCOMPARE(combo(n)->itemText(i), Q(patch::kPictures[std::size_t(i)].name));
+            QStringList items;
+            for (int i = 0; i < combo(n)->count(); ++i)
+                items << combo(n)->itemText(i);
+            QCOMPARE(items, names);
         }
         // Unscaled from the top-left corner: wherever no control stands, the
         // window shows the pixels of the design's JPEG.
