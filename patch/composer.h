@@ -16,7 +16,7 @@
 
 namespace patch {
 
-// -1 means nothing is selected; 0..15 is a row of kPictures. Any other value
+// -1 means nothing is selected; 0..15 is a row of the catalogue. Any other value
 // is treated as no selection.
 using Selections = std::array<std::int16_t, kSlotCount>;
 

@@ -60,7 +60,7 @@ Tables PrepareTables()
         t.slotPrefix[n] = std::string(address) + ": " + std::string(kSlotOldBytes) + " ";
     }
     for (std::size_t i = 0; i < kPictureCount; ++i)
-        t.codeText[i] = std::string(kPictures[i].code) + kCR;
+        t.codeText[i] = std::string(kPictureCodes[i]) + kCR;
 
     t.keyPatch[kSoftKey] = std::string(kSoftKeyLine) + kCR;
     t.keyPatch[kArrowKey] = std::string(kArrowKeyLine) + kCR;

@@ -21,29 +21,11 @@ inline constexpr std::size_t kPictureCount = 16;
 
 inline constexpr char kCR = '\r';
 
-struct Picture {
-    std::string_view name;  // shown in each slot selector, in this order
-    std::string_view code;  // three bytes as stored, emitted verbatim
-};
-
-inline constexpr std::array<Picture, kPictureCount> kPictures{{
-    {"Organiser", "3C40DB"},
-    {"Message", "0840DB"},
-    {"Surf/Fun", "4C40DB"},
-    {"Audio", "6C40DB"},
-    {"Record", "1C40DB"},
-    {"Setup", "2C40DB"},
-    {"WriteMessage", "620AD9"},
-    {"Java", "B4E1D8"},
-    {"MP3Player", "C4E1D8"},
-    {"Games", "DAE1D8"},
-    {"Calendar", "50EFDB"},
-    {"Card-Explorer", "CAE1D8"},
-    {"Profiles", "5C40DB"},
-    {"Time/Charge", "7C40DB"},
-    {"Divert", "8C40DB"},
-    {"Help", "50FBEC"},
-}};
+// The picture code of each row of the catalogue: three bytes as stored,
+// emitted verbatim. The window lists the pictures' names in this order.
+inline constexpr std::array<std::string_view, kPictureCount> kPictureCodes{
+    "3C40DB", "0840DB", "4C40DB", "6C40DB", "1C40DB", "2C40DB", "620AD9", "B4E1D8",
+    "C4E1D8", "DAE1D8", "50EFDB", "CAE1D8", "5C40DB", "7C40DB", "8C40DB", "50FBEC"};
 
 // The slot table: twelve three-byte slots from here on, each one FFFFFF.
 inline constexpr unsigned kFirstSlotAddress = 0x27D4DC;

@@ -24,6 +24,7 @@ struct Make {
 constexpr Choice kNone{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 constexpr Choice kNoFifth{15, 14, 13, 12, -1, 10, 9, 8, 7, 6, 5, 4};
 constexpr Choice kOutside{16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -2};
+const std::string kNoKey = "You must select key";
 
 // One run of Makes in a fresh window; the last one is checked.
 struct Case {
@@ -33,15 +34,6 @@ struct Case {
     std::optional<std::string> text;
 };
 VARNEL_PRINT_ROW_AS_NAME(Case)
-
-std::vector<std::string> EveryGap()
-{
-    std::vector<std::string> all;
-    for (int n = 1; n <= 12; ++n)
-        all.push_back(SlotMessage(n));
-    all.emplace_back("You must select key");
-    return all;
-}
 
 class Compose : public ::testing::TestWithParam<Case> {};
 
@@ -56,43 +48,29 @@ TEST_P(Compose, GivesThePublishedMessagesAndText)
     EXPECT_EQ(r.text, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Makes, Compose,
-    ::testing::Values(
-        Case{"SoftKey", {{kFirstTwelve, true, false}}, {}, Patch(kSoftHead, kMenuFirstTwelve)},
-        Case{"ArrowKey",
-             {{kLastTwelveReversed, false, true}},
-             {},
-             Patch(kArrowHead, kMenuLastTwelveReversed)},
-        Case{"BothKeys", {{kFirstTwelve, true, true}}, {}, Patch(kBothHead, kMenuFirstTwelve)},
-        Case{"NoKeyYet",
-             {{kFirstTwelve, false, false}},
-             {"You must select key"},
-             Patch(kNoKeyYetHead, kMenuFirstTwelve)},
-        Case{"SamePictureEverywhere",
-             {{kGamesEverywhere, true, false}},
-             {},
-             Patch(kSoftHead, kMenuGamesEverywhere)},
-        Case{"NothingChosen", {{kNone, false, false}}, EveryGap(), std::nullopt},
-        Case{"IndicesOutsideTheCatalogue",
-             {{kOutside, true, false}},
-             {SlotMessage(1), SlotMessage(12)},
-             std::nullopt},
-        Case{"OneGapGivesNoText",
-             {{kFirstTwelve, true, false}, {kNoFifth, false, true}},
-             {SlotMessage(5)},
-             std::nullopt},
-        // The key chosen in a Make with a gap is the one a later Make reuses.
-        Case{"KeyCarriesOverAGap",
-             {{kFirstTwelve, true, false},
-              {kNoFifth, false, true},
-              {kLastTwelveReversed, false, false}},
-             {"You must select key"},
-             Patch(kArrowHead, kMenuLastTwelveReversed)},
-        Case{"SecondMakeGivesTheSameText",
-             {{kLastTwelveReversed, true, true}, {kLastTwelveReversed, true, true}},
-             {},
-             Patch(kBothHead, kMenuLastTwelveReversed)}),
-    RowName());
+const std::vector<std::string> kEveryGap{
+    SlotMessage(1), SlotMessage(2), SlotMessage(3),  SlotMessage(4),  SlotMessage(5),  SlotMessage(6),
+    SlotMessage(7), SlotMessage(8), SlotMessage(9),  SlotMessage(10), SlotMessage(11), SlotMessage(12),
+    kNoKey};
+
+// clang-format off
+const Case kCases[] = {
+    {"SoftKey", {{kFirstTwelve, true, false}}, {}, Patch(kSoftHead, kMenuFirstTwelve)},
+    {"ArrowKey", {{kLastTwelveReversed, false, true}}, {}, Patch(kArrowHead, kMenuLastTwelveReversed)},
+    {"BothKeys", {{kFirstTwelve, true, true}}, {}, Patch(kBothHead, kMenuFirstTwelve)},
+    {"NoKeyYet", {{kFirstTwelve, false, false}}, {kNoKey}, Patch(kNoKeyYetHead, kMenuFirstTwelve)},
+    {"SamePictureEverywhere", {{kGamesEverywhere, true, false}}, {}, Patch(kSoftHead, kMenuGamesEverywhere)},
+    {"NothingChosen", {{kNone, false, false}}, kEveryGap, std::nullopt},
+    {"IndicesOutsideTheCatalogue", {{kOutside, true, false}}, {SlotMessage(1), SlotMessage(12)}, std::nullopt},
+    {"OneGapGivesNoText", {{kFirstTwelve, true, false}, {kNoFifth, false, true}}, {SlotMessage(5)}, std::nullopt},
+    // The key chosen in a Make with a gap is the one a later Make reuses.
+    {"KeyCarriesOverAGap", {{kFirstTwelve, true, false}, {kNoFifth, false, true}, {kLastTwelveReversed, false, false}},
+     {kNoKey}, Patch(kArrowHead, kMenuLastTwelveReversed)},
+    {"SecondMakeGivesTheSameText", {{kLastTwelveReversed, true, true}, {kLastTwelveReversed, true, true}}, {},
+     Patch(kBothHead, kMenuLastTwelveReversed)},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Makes, Compose, ::testing::ValuesIn(kCases), RowName());
 
 }  // namespace

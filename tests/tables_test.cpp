@@ -26,15 +26,4 @@ TEST(Tables, BasePatchIsThePublishedText)
     EXPECT_EQ(Fnv1a(patch::kBasePatch), 0x073eeeaacbee953bull);
 }
 
-// The selectors list these names; a row's place is its picture code's.
-TEST(Tables, CatalogueNamesInListOrder)
-{
-    const char* names[] = {"Organiser", "Message",     "Surf/Fun",     "Audio",
-                           "Record",    "Setup",       "WriteMessage", "Java",
-                           "MP3Player", "Games",       "Calendar",     "Card-Explorer",
-                           "Profiles",  "Time/Charge", "Divert",       "Help"};
-    for (std::size_t i = 0; i < patch::kPictureCount; ++i)
-        EXPECT_EQ(patch::kPictures[i].name, names[i]) << "row " << i;
-}
-
 }  // namespace

@@ -107,60 +107,47 @@ bool Full()
 
 const std::string kDrive = "it is a Windows path, which names no folder on this system";
 const std::string kDevice = "it is a device, not a file";
+const std::string kNoRoom = "no new file can be made in its folder to replace it (" + std::string(std::strerror(EACCES)) + ")";
 
 // Device nodes are the test's own, never the machine's: a fault must not
-// replace them. A pipe has a reader that never reads.
+// replace them. A pipe has a reader that never reads. Replacing a file
+// needs a new one beside it, which a closed folder refuses.
+// clang-format off
 const Case kCases[] = {
-    {"FortyLinks", [] { return Chain(40, true); }, "link", kNew, true, User::Self,
+    {"FortyLinks", [] { return Chain(40, true); }, "link", kNew, true, User::Self, [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
+    {"FortyLinksToAFileStillToBeMade", [] { return Chain(40, false); }, "link", kNew, true, User::Self,
      [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
-    {"FortyLinksToAFileStillToBeMade", [] { return Chain(40, false); }, "link", kNew, true,
-     User::Self, [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyOneLinks", [] { return Chain(41, true); }, "link", std::strerror(ELOOP)},
     {"FortyOneToAFileStillToBeMade", [] { return Chain(41, false); }, "link", std::strerror(ELOOP)},
-    {"ALoopOfLinks",
-     [] { return Chain(1, false) && (fs::create_symlink("link", "real.vkp"), true); }, "link",
-     std::strerror(ELOOP)},
-    {"AHardLinkKeepsTheOldContent", [] { return File("a.vkp") && ::link("a.vkp", "b.vkp") == 0; },
-     "a.vkp", kNew, true, User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
+    {"ALoopOfLinks", [] { return Chain(1, false) && (fs::create_symlink("link", "real.vkp"), true); }, "link", std::strerror(ELOOP)},
+    {"AHardLinkKeepsTheOldContent", [] { return File("a.vkp") && ::link("a.vkp", "b.vkp") == 0; }, "a.vkp", kNew, true,
+     User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
     {"KeepsPermissions", [] { return File("out.vkp", 0640); }, "out.vkp", kNew, true, User::Self,
      [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0640u); }},
     {"DropsSetIdBits", [] { return File("out.vkp", 06755); }, "out.vkp", kNew, true, User::Self,
      [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0755u); }},
-    {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true,
-     User::GroupMember,
-     [] {
-         EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup &&
-                     (Of("shared.vkp").st_mode & 0777) == 0664);
-     }},
+    {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true, User::GroupMember,
+     [] { EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup && (Of("shared.vkp").st_mode & 0777) == 0664); }},
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0764); }, "shared.vkp",
-     "its owner or group cannot be kept, and someone would gain rights to it", false,
-     User::GroupMember},
+     "its owner or group cannot be kept, and someone would gain rights to it", false, User::GroupMember},
     {"KeepsAttributesAndAccessControlList", Xattrs, "out.vkp", kNew, true, User::Self, XattrsKept},
     {"TheLongestPath", Longest, "long", kNew, true},
     {"ADriveLetterWithoutASlashIsAName", {}, "C:Varnel.vkp", kNew, true},
     {"AWindowsDrivePath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
     {"AWindowsDrivePathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
-    {"ANamedPipeWithAStalledReader",
-     [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; },
+    {"ANamedPipeWithAStalledReader", [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; },
      "pipe", "it is a named pipe, not a file"},
     {"ASocket", Socket, "socket", "it is a socket, not a file"},
-    {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty",
-     kDevice},
+    {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty", kDevice},
     {"ADisk", [] { return ::mknod("disk", S_IFBLK | 0666, makedev(7, 0)) == 0; }, "disk", kDevice},
-    {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::strerror(EACCES), false,
+    {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::strerror(EACCES), false, User::Other},
+    {"ANewFileInAClosedFolder", [] { return fs::create_directory("closed"); }, "closed/new.vkp", std::strerror(EACCES), false,
      User::Other},
-    {"ANewFileInAClosedFolder", [] { return fs::create_directory("closed"); }, "closed/new.vkp",
-     std::strerror(EACCES), false, User::Other},
-    // Replacing needs a new file beside it, which a closed folder refuses.
-    {"AWritableFileInAClosedFolder",
-     [] { return fs::create_directory("closed") && File("closed/open.vkp", 0666); },
-     "closed/open.vkp",
-     "no new file can be made in its folder to replace it (" + std::string(std::strerror(EACCES)) +
-         ")",
-     false, User::Other},
-    {"AFullDisk", Full, "small/out.vkp", std::strerror(ENOSPC), false, User::Self,
-     [] { ::umount("small"); }},
+    {"AWritableFileInAClosedFolder", [] { return fs::create_directory("closed") && File("closed/open.vkp", 0666); },
+     "closed/open.vkp", kNoRoom, false, User::Other},
+    {"AFullDisk", Full, "small/out.vkp", std::strerror(ENOSPC), false, User::Self, [] { ::umount("small"); }},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Posix, Writer, ::testing::ValuesIn(kCases), RowName());
 

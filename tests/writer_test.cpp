@@ -48,9 +48,6 @@ void Writer::TearDown()
 {
     fs::current_path(home_);
     std::error_code ec;
-    for (auto i = fs::recursive_directory_iterator(dir_, ec); i != fs::end(i); i.increment(ec))
-        fs::permissions(i->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::permissions(dir_, fs::perms::owner_all, ec);
     fs::remove_all(dir_, ec);
     EXPECT_FALSE(fs::exists(dir_)) << ec.message();
 }

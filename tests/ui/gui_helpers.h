@@ -3,29 +3,21 @@
 #pragma once
 // Driving real widgets the way a user does, and answering real boxes.
 
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
 #include <QTimer>
 
-class QComboBox;
-class QWidget;
-
 struct ShownBox {
-    QString title;
-    QString text;
+    QString title, text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     bool plain;  // shown as it stands, never read as markup
-    bool whole;  // every line of it on the screen, however long
+    bool whole;  // every glyph of it on the screen, however long
 };
 
 // Clicks OK on every modal message box as soon as it is up, and keeps what
 // it saw. Anything else that turns up modal is closed and counted, so an
 // unexpected window fails a test instead of hanging it.
 class BoxAnswerer : public QObject {
-    Q_OBJECT
 public:
     BoxAnswerer();
     QList<ShownBox> boxes;
@@ -37,9 +29,6 @@ private:
     QTimer timer_;
 };
 
-// Opens the list from the keyboard and clicks entry `index` with the mouse.
-bool PickWithMouse(QComboBox* combo, int index);
-// Types `text` key by key, whatever its script.
-void TypeText(QWidget* widget, const QString& text);
-// Selects all of the field and types `text` over it.
+// Selects all of the field and types `text` over it, key by key, whatever
+// its script.
 void TypeOver(QWidget* widget, const QString& text);
