@@ -94,8 +94,13 @@ std::optional<std::string> RefusedName(const fs::path& target)
 }
 
 // (MinGW's library does not see symbolic links here; a link is replaced.)
-WriteResult WriteReplacing(std::string_view path, const fs::path& target, std::string_view text)
+WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::string_view text)
 {
+    // Wine's ReplaceFileW refuses relative names ("directory name invalid").
+    std::error_code ec;
+    const fs::path target = fs::absolute(named, ec);
+    if (ec)
+        return Failure(path, ec.message());
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))

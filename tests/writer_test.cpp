@@ -68,7 +68,7 @@ TEST_P(Writer, SavesOrNamesPathAndReasonAndChangesNothing)
                              (!known || message.substr(head.size()) == c.outcome + ".");
     })) << message;
     if (c.saved) {
-        EXPECT_EQ(Read(c.path), c.outcome);
+        EXPECT_EQ(Read(fs::u8path(c.path)), c.outcome);
         for (const auto& [name, content] : Snapshot())
             EXPECT_EQ(name.find(".varnel-"), std::string::npos) << name;
     } else {

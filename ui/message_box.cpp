@@ -37,6 +37,9 @@ public:
           label_(findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
     {
         setTextFormat(Qt::PlainText);
+        // A selectable label breaks a word too long for a line, in every
+        // style; and a path in it can be copied.
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
 protected:

@@ -392,6 +392,8 @@ private slots:
                 residentAfterWarmUp = ResidentKiB();
         }
         const long growth = ResidentKiB() - residentAfterWarmUp;
+        if (!residentAfterWarmUp)
+            QSKIP("this system does not tell the resident memory; the texts were right");
         qInfo("resident memory grew by %ld KiB over 2500 Makes after warm-up", growth);
 #if !defined(__SANITIZE_ADDRESS__)
         QVERIFY2(growth < 256, qPrintable(QString::number(growth)));
