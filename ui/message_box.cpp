@@ -7,15 +7,15 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QTextLayout>
 
 namespace {
 
-// The height of `text` in lines of `width`, broken as a label draws it: at
-// word boundaries, and anywhere in a word too long for a line.
-int WrappedHeight(const QString& text, const QFont& font, int width)
+// Lays `text` out in lines of `width`, broken at word boundaries and, in a
+// word too long for a line, anywhere; returns the lines' height.
+qreal LayOut(QTextLayout& layout, int width)
 {
-    QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -23,11 +23,34 @@ int WrappedHeight(const QString& text, const QFont& font, int width)
     qreal height = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
+        line.setPosition({0, height});
         height += line.height();
     }
     layout.endLayout();
-    return qCeil(height);
+    return height;
 }
+
+// A message box's label, drawn so: some styles break only at word
+// boundaries and cut a long name off at the box's edge.
+class Wrapping : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto* label = static_cast<QLabel*>(watched);
+        const QRect room = label->contentsRect();
+        QTextLayout layout(label->text(), label->font());
+        const qreal top = qMax<qreal>(0, (room.height() - LayOut(layout, room.width())) / 2);
+        QPainter painter(label);
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        layout.draw(&painter, QPointF(room.left(), room.top() + top));
+        return true;
+    }
+};
 
 class Box : public QMessageBox {
 public:
@@ -37,9 +60,8 @@ public:
           label_(findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
     {
         setTextFormat(Qt::PlainText);
-        // A selectable label breaks a word too long for a line, in every
-        // style; and a path in it can be copied.
-        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (label_)
+            label_->installEventFilter(new Wrapping(label_));
     }
 
 protected:
@@ -51,8 +73,8 @@ protected:
         if (label_ && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) {
             layout()->activate();
             const QRect room = label_->contentsRect();
-            const int missing =
-                WrappedHeight(label_->text(), label_->font(), room.width()) - room.height();
+            QTextLayout text(label_->text(), label_->font());
+            const int missing = qCeil(LayOut(text, room.width())) - room.height();
             if (missing > 0) {
                 label_->setMinimumHeight(label_->height() + missing);
                 setFixedHeight(height() + missing);
