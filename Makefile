@@ -3,7 +3,7 @@
 # Everyday entry points; CMake presets do the real work.
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := libgtest-dev
+TEST_PACKAGES  := libgtest-dev acl
 UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev xvfb openbox
 PACKAGE_PACKAGES := dpkg-dev file git
