@@ -31,8 +31,9 @@ ComposeResult ComposePatch(const Tables& tables, const Selections& selections, b
         state.slotLine[n] = tables.slotPrefix[n] + tables.codeText[static_cast<std::size_t>(index)];
     }
 
-    const std::size_t keys = (softKey ? kSoftKey : kNoKey) | (arrowKey ? kArrowKey : kNoKey);
-    if (keys == kNoKey)
+    const std::size_t keys =
+        (softKey ? kSoftKey : kNeitherKey) | (arrowKey ? kArrowKey : kNeitherKey);
+    if (keys == kNeitherKey)
         result.messages.emplace_back(messages::kNoKey);  // the last key patch stays
     else
         state.keyPatch = tables.keyPatch[keys];

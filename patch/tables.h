@@ -36,7 +36,7 @@ inline constexpr std::string_view kSoftKeyLine = "3B036E: 3C 54";
 inline constexpr std::string_view kArrowKeyLine = "3B0368: 3C 54";
 
 // Which keys the user ticked, as an index into Tables::keyPatch.
-enum Keys : std::size_t { kNoKey = 0, kSoftKey = 1, kArrowKey = 2, kBothKeys = 3 };
+enum Keys : std::size_t { kNeitherKey = 0, kSoftKey = 1, kArrowKey = 2, kBothKeys = 3 };
 
 // Separated by CR LF, with no break after its last line.
 extern const std::string_view kBasePatch;
@@ -45,7 +45,7 @@ extern const std::string_view kBasePatch;
 struct Tables {
     std::array<std::string, kSlotCount> slotPrefix;   // "27D4DC: FFFFFF "
     std::array<std::string, kPictureCount> codeText;  // "3C40DB" + CR
-    std::array<std::string, 4> keyPatch;              // by Keys; none for kNoKey
+    std::array<std::string, 4> keyPatch;              // by Keys; none for kNeitherKey
 };
 
 Tables PrepareTables();

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
-#include <cstdio>
 #include <exception>
 
 namespace fs = std::filesystem;
@@ -28,12 +27,20 @@ std::string TemporaryName(unsigned long pid)
     return ".varnel-" + std::to_string(pid) + "-" + std::to_string(counter++) + ".tmp";
 }
 
-bool IsTemporaryName(const char* name, unsigned long& pid)
+bool IsTemporaryName(std::string_view name)
 {
-    unsigned long n = 0;
-    int end = 0;
-    return std::sscanf(name, ".varnel-%lu-%lu.tmp%n", &pid, &n, &end) == 2 && end > 0 &&
-           name[end] == '\0';
+    // ".varnel-" digits "-" digits ".tmp", and nothing else.
+    const auto digits = [&name] {
+        const std::size_t n = std::min(name.find_first_not_of("0123456789"), name.size());
+        name.remove_prefix(n);
+        return n > 0;
+    };
+    const auto take = [&name](std::string_view part) {
+        const bool there = name.substr(0, part.size()) == part;
+        name.remove_prefix(there ? part.size() : 0);
+        return there;
+    };
+    return take(".varnel-") && digits() && take("-") && digits() && name == ".tmp";
 }
 
 fs::path FolderOf(const fs::path& target)

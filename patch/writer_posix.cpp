@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <system_error>
 #include <vector>
@@ -51,7 +52,8 @@ int Resolve(const fs::path& named, fs::path& target)
     if (errno != ENOENT)
         return errno;  // a loop, too many links, no access
     // Nothing there yet, or a link to a file still to be made: follow it as
-    // opening it would.
+    // opening it would. (The system has already refused a longer chain; the
+    // limit only guards against links changed meanwhile.)
     target = named;
     for (int hops = 0;; ++hops) {
         if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
@@ -85,6 +87,17 @@ struct Descriptor {
     }
 };
 
+// Marks a temporary file as in use for as long as this save holds it open
+// (`type` F_WRLCK), or asks whether any save still does (F_RDLCK: granted
+// only where none does).
+bool Claim(int fd, short type = F_WRLCK)
+{
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
 // The new content until it has replaced the target. Written unnamed where
 // the file system allows, so that a save killed on the way leaves nothing;
 // elsewhere under a temporary name that every way out but success removes.
@@ -107,16 +120,20 @@ struct TemporaryFile {
     {
         if (::access("/proc/self/fd", X_OK) == 0) {
             fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-            if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
-                return fd >= 0 ? 0 : errno;
+            if (fd >= 0)
+                return Claim(fd) ? 0 : errno;
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+                return errno;
         }
         for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
             const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
                 name = candidate;
-            if (fd >= 0 || errno != EEXIST)
-                return fd >= 0 ? 0 : errno;
+            if (fd >= 0)
+                return Claim(fd) ? 0 : errno;
+            if (errno != EEXIST)
+                return errno;
         }
         return EEXIST;
     }
@@ -149,7 +166,8 @@ struct TemporaryFile {
 };
 
 // A save killed in the moment between naming its file and renaming it
-// leaves the temporary name behind; no live process owns it, so it goes.
+// leaves the temporary name behind. A file that no save holds any more
+// (whatever machine or container it ran in) goes.
 void RemoveAbandoned(int folder)
 {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -159,11 +177,14 @@ void RemoveAbandoned(int folder)
             ::close(fd);
         return;
     }
-    unsigned long pid = 0;
-    while (const dirent* entry = ::readdir(dir))
-        if (IsTemporaryName(entry->d_name, pid) && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
-            errno == ESRCH)
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTemporaryName(entry->d_name))
+            continue;
+        Descriptor file;
+        file.fd = ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (file.fd >= 0 && Claim(file.fd, F_RDLCK))
             ::unlinkat(folder, entry->d_name, 0);
+    }
     ::closedir(dir);
 }
 
@@ -178,9 +199,23 @@ bool WriteAll(int fd, std::string_view data)
     return true;
 }
 
+// The value of an extended attribute; nullopt where the file has none.
+std::optional<std::vector<char>> Attribute(const fs::path& file, const char* name)
+{
+    for (;;) {
+        const ssize_t size = ::getxattr(file.c_str(), name, nullptr, 0);
+        std::vector<char> value(size > 0 ? static_cast<std::size_t>(size) : 0);
+        if (size >= 0 && ::getxattr(file.c_str(), name, value.data(), value.size()) == size)
+            return value;
+        if (size < 0 || errno != ERANGE)  // else it grew meanwhile: again
+            return std::nullopt;
+    }
+}
+
 // Gives the new file what the replaced one had: owner and group where
-// allowed, its permissions but never set-id bits, its extended attributes
-// and access control list. Empty, or why the save must not go on.
+// allowed, its permissions but never set-id bits, its access control list
+// and, where the file system takes them, its other extended attributes.
+// Empty, or why the save must not go on.
 std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
 {
     if (::fchown(fd, was.st_uid, was.st_gid) != 0)
@@ -196,25 +231,31 @@ std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
     if ((now.st_uid != was.st_uid && ((mode >> 6) & ~had)) ||
         (now.st_gid != was.st_gid && ((mode >> 3) & ~mode & 7)))
         return std::string(messages::kRightsNotKept);
-    ::fchmod(fd, mode);
+    if (::fchmod(fd, mode) != 0)
+        return Reason(errno);
 
-    const ssize_t size = ::listxattr(old.c_str(), nullptr, 0);
-    std::vector<char> names(size > 0 ? static_cast<std::size_t>(size) : 0);
-    if (size > 0 && ::listxattr(old.c_str(), names.data(), names.size()) != size)
-        names.clear();
-    for (std::size_t at = 0; at < names.size();
-         at += std::char_traits<char>::length(&names[at]) + 1) {
-        const char* name = &names[at];
-        const ssize_t length = ::getxattr(old.c_str(), name, nullptr, 0);
-        std::vector<char> value(length > 0 ? static_cast<std::size_t>(length) : 0);
-        const bool kept = length >= 0 &&
-                          ::getxattr(old.c_str(), name, value.data(), value.size()) == length &&
-                          ::fsetxattr(fd, name, value.data(), value.size(), 0) == 0;
-        // Without its list, the file's group bits, which are the list's mask,
-        // would open it to its whole group.
-        if (!kept && std::string_view(name) == kAclAttribute)
+    // The list of who may do what: the old file's, or none, even where the
+    // folder would hand a new file one of its own. Without its list, the
+    // file's group bits, which are the list's mask, would open it to its
+    // whole group.
+    if (const auto acl = Attribute(old, kAclAttribute)) {
+        if (::fsetxattr(fd, kAclAttribute, acl->data(), acl->size(), 0) != 0)
             return std::string(messages::kAclNotKept);
+    } else if (errno == ENODATA && ::fremovexattr(fd, kAclAttribute) != 0 && errno != ENODATA) {
+        return std::string(messages::kAclNotKept);
     }
+
+    const auto names = [&] {
+        const ssize_t size = ::listxattr(old.c_str(), nullptr, 0);
+        std::vector<char> all(size > 0 ? static_cast<std::size_t>(size) : 0);
+        return size > 0 && ::listxattr(old.c_str(), all.data(), all.size()) == size
+                   ? all
+                   : std::vector<char>();
+    }();
+    for (std::size_t at = 0; at < names.size(); at += std::strlen(&names[at]) + 1)
+        if (const auto value = Attribute(old, &names[at]);
+            value && std::strcmp(&names[at], kAclAttribute) != 0)
+            (void)!::fsetxattr(fd, &names[at], value->data(), value->size(), 0);
     return {};
 }
 
@@ -268,7 +309,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
 
     // Make the new name itself durable; the file is complete either way.
     Descriptor durable;
-    durable.fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    durable.fd = ::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (durable.fd >= 0)
         ::fsync(durable.fd);
     return {true, {}};

@@ -26,8 +26,8 @@ WriteResult WriteReplacing(std::string_view path, const std::filesystem::path& t
 // A short name for a temporary file that no other writer, not even a second
 // copy of this program, picks at the same time.
 std::string TemporaryName(unsigned long pid);
-// Whether `name` is one of those, and of which process.
-bool IsTemporaryName(const char* name, unsigned long& pid);
+// Whether `name` is one of those.
+bool IsTemporaryName(std::string_view name);
 
 std::filesystem::path FolderOf(const std::filesystem::path& target);
 

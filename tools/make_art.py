@@ -151,19 +151,29 @@ def write_ico(path, images):
     path.write_bytes(out + b"".join(entries))
 
 
+def raw_image(path, magic, fields, pixels):
+    """A PPM or PAM file whose pixels start on a 4-byte boundary of the file
+    (and of the program's resources, whose entries all have lengths that are
+    multiples of four): the window uses them where they lie."""
+    header = f"{magic}\n{fields}\n"
+    header = header.replace("\n", " " * (-len(header) % 4) + "\n", 1)
+    path.write_bytes(header.encode() + pixels)
+
+
 def main():
     ART.mkdir(parents=True, exist_ok=True)
     background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
                                               subsampling=2, optimize=True)
-    Image.open(ART / "background.jpg").save(ART / "background.ppm")
+    picture = Image.open(ART / "background.jpg")
+    raw_image(ART / "background.ppm", "P6", f"{picture.width} {picture.height}\n255", picture.tobytes())
     write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
     ico = Image.open(ART / "varnel.ico")
     for s in ICO_SIZES:
         ico.size = (s, s)
         ico.load()
-        rgba = ico.copy().convert("RGBA")
-        header = f"P7\nWIDTH {s}\nHEIGHT {s}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
-        (ART / f"window-icon-{s}.pam").write_bytes(header.encode() + rgba.tobytes())
+        raw_image(ART / f"window-icon-{s}.pam", "P7",
+                  f"WIDTH {s}\nHEIGHT {s}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR",
+                  ico.copy().convert("RGBA").tobytes())
     for s in PNG_SIZES:
         icon_image(s).save(ART / f"varnel-{s}.png", optimize=True)
     print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), file=sys.stderr)

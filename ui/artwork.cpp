@@ -30,10 +30,14 @@ QImage Pixels(const QString& path)
         delete bytes;
         return {};
     }
-    return QImage(
-        reinterpret_cast<const uchar*>(bytes->constData()) + start, width, height, depth * width,
+    const uchar* pixels = reinterpret_cast<const uchar*>(bytes->constData()) + start;
+    const QImage shared(
+        pixels, width, height, depth * width,
         depth == 3 ? QImage::Format_RGB888 : QImage::Format_RGBA8888,
         [](void* data) { delete static_cast<QByteArray*>(data); }, bytes);
+    // Qt reads pixels a word at a time; where they do not start on a word,
+    // they are copied once.
+    return reinterpret_cast<quintptr>(pixels) % 4 ? shared.copy() : shared;
 }
 
 }  // namespace

@@ -29,19 +29,20 @@ double Needed(const QWidget& control, const QRect& contents, int textWidth, int 
                     (textHeight + size.height() - contents.height()) / double(size.height()));
 }
 
-// Text widths, measured once each: the twelve selectors list the same names.
+// Text widths in each control's font, measured once each: the twelve
+// selectors list the same names.
 class Widths {
 public:
-    explicit Widths(const QFontMetrics& fm) : fm_(fm) {}
-    int operator()(const QString& text)
+    int operator()(const QWidget& w, const QString& text)
     {
-        auto known = widths_.constFind(text);
-        return known != widths_.cend() ? *known
-                                       : *widths_.insert(text, fm_.horizontalAdvance(text));
+        const QString key = w.font().key() + QLatin1Char('\n') + text;
+        auto known = widths_.constFind(key);
+        return known != widths_.cend()
+                   ? *known
+                   : *widths_.insert(key, w.fontMetrics().horizontalAdvance(text));
     }
 
 private:
-    QFontMetrics fm_;
     QHash<QString, int> widths_;
 };
 
@@ -56,15 +57,15 @@ double NeededBy(const QWidget& w, Widths& width)
         const bool box = qobject_cast<const QCheckBox*>(button);
         const QRect contents = style->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        return Needed(w, contents, width(button->text()), fm.height());
+        return Needed(w, contents, width(w, button->text()), fm.height());
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
-        int widest = width(combo->currentText());
+        int widest = width(w, combo->currentText());
         for (int i = 0; i < combo->count(); ++i)
-            widest = std::max(widest, width(combo->itemText(i)));
+            widest = std::max(widest, width(w, combo->itemText(i)));
         const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
                                                   QStyle::SC_ComboBoxEditField, combo);
         return Needed(w, field, widest + 2 * kLineEditMarginX, fm.height() + 2 * kLineEditMarginY);
@@ -74,7 +75,7 @@ double NeededBy(const QWidget& w, Widths& width)
         option.initFrom(edit);
         option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
         const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-        return Needed(w, contents, width(edit->text()) + 2 * kLineEditMarginX,
+        return Needed(w, contents, width(w, edit->text()) + 2 * kLineEditMarginX,
                       fm.height() + 2 * kLineEditMarginY);
     }
     return 1;
@@ -82,10 +83,12 @@ double NeededBy(const QWidget& w, Widths& width)
 
 }  // namespace
 
-double DesignScale(const QWidget& window)
+double DesignScale(QWidget& window)
 {
     double factor = 1;
-    Widths widths(window.fontMetrics());
+    // Fonts set by a style sheet take effect only once polished.
+    window.ensurePolished();
+    Widths widths;
     for (const QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w->isVisibleTo(&window))
             factor = std::max(factor, NeededBy(*w, widths));

@@ -60,13 +60,17 @@ void Form1::centreOnScreen()
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!s)
         return;
-    // The whole window, its frame included, in the middle; moving a window
-    // places its frame.
+    // The whole window, its frame included, in the middle. Where Qt knows
+    // the frame, moving places it; where the window manager told it, Qt
+    // does not know it yet and moving places the client area.
     QRect whole = frameGeometry();
-    if (const std::optional<QMargins> frame = FrameFromWindowManager(*this))
+    QPoint offset;
+    if (const std::optional<QMargins> frame = FrameFromWindowManager(*this)) {
         whole = geometry().marginsAdded(*frame);
+        offset = QPoint(frame->left(), frame->top());
+    }
     whole.moveCenter(s->availableGeometry().center());
-    move(whole.topLeft());
+    move(whole.topLeft() + offset);
 }
 
 void Form1::showEvent(QShowEvent* event)

@@ -17,7 +17,7 @@ class SlotSelector : public QComboBox {
 public:
     explicit SlotSelector(QWidget* parent = nullptr);
 
-    QString fieldText() const { return accessibleDescription(); }
+    QString fieldText() const { return fieldText_; }
     void setFieldText(const QString& text);
 
 protected:
@@ -25,4 +25,6 @@ protected:
 
 private:
     void dropSelectionKeepingText();
+
+    QString fieldText_;
 };
