@@ -3,9 +3,9 @@
 # Everyday entry points; CMake presets do the real work.
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := libgtest-dev acl
+TEST_PACKAGES  := libgtest-dev acl xvfb metacity x11-utils
 UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
-BENCH_PACKAGES := libbenchmark-dev xvfb openbox
+BENCH_PACKAGES := libbenchmark-dev xvfb metacity x11-utils
 PACKAGE_PACKAGES := dpkg-dev file git
 
 .PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
@@ -50,7 +50,7 @@ bench: deps-bench
 	cmake --build --preset bench
 	./build/bench/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 	./build/bench/bench/startup/startup_bench 40
-	sh bench/startup/x11.sh ./build/bench/bench/startup/startup_bench 40
+	sh tools/with_x11.sh ./build/bench/bench/startup/startup_bench --x11 40
 
 screenshot: deps-run
 	cmake --preset release
