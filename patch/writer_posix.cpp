@@ -5,7 +5,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -89,7 +88,8 @@ struct Descriptor {
 
 // Marks a temporary file as in use for as long as this save holds it open
 // (`type` F_WRLCK), or asks whether any save still does (F_RDLCK: granted
-// only where none does).
+// only where none does). Where a file system keeps no locks, nothing is
+// marked, and nothing is taken for abandoned either.
 bool Claim(int fd, short type = F_WRLCK)
 {
     struct flock lock {};
@@ -121,17 +121,17 @@ struct TemporaryFile {
         if (::access("/proc/self/fd", X_OK) == 0) {
             fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
             if (fd >= 0)
-                return Claim(fd) ? 0 : errno;
+                return Claim(fd), 0;
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
                 return errno;
         }
         for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
             const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0)
+            if (fd >= 0) {
                 name = candidate;
-            if (fd >= 0)
-                return Claim(fd) ? 0 : errno;
+                return Claim(fd), 0;
+            }
             if (errno != EEXIST)
                 return errno;
         }
