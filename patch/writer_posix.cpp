@@ -120,8 +120,10 @@ struct TemporaryFile {
     {
         if (::access("/proc/self/fd", X_OK) == 0) {
             fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-            if (fd >= 0)
-                return Claim(fd), 0;
+            if (fd >= 0) {
+                Claim(fd);
+                return 0;
+            }
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
                 return errno;
         }
@@ -130,7 +132,8 @@ struct TemporaryFile {
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) {
                 name = candidate;
-                return Claim(fd), 0;
+                Claim(fd);
+                return 0;
             }
             if (errno != EEXIST)
                 return errno;
