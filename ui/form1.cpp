@@ -75,11 +75,10 @@ void Form1::centreOnScreen()
 
 void Form1::showEvent(QShowEvent* event)
 {
-    // The frame's size is known only now; centre the window with it.
-    if (!shownBefore_ && !event->spontaneous()) {
-        shownBefore_ = true;
+    // Its frame can be known only now. (The window is shown once; the
+    // window system's own showing, after a minimise, is spontaneous.)
+    if (!event->spontaneous())
         centreOnScreen();
-    }
     QWidget::showEvent(event);
 }
 

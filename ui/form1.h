@@ -49,5 +49,4 @@ private:
     QString outputPath_;
     double scale_ = 1;
     QImage background_;
-    bool shownBefore_ = false;
 };

@@ -380,16 +380,6 @@ private slots:
         QCOMPARE(child<QLineEdit>("Text1")->text(), path);
     }
 
-    // The window opens centred once; after that it stays where the user put it.
-    void aSecondShowKeepsThePosition()
-    {
-        form->move(form->pos() + QPoint(-30, 20));
-        const QPoint moved = form->pos();
-        form->hide();
-        form->show();
-        QCOMPARE(form->pos(), moved);
-    }
-
     // Thousands of Makes: the text follows every change and the process does
     // not grow. (The address sanitizer holds freed memory back on purpose,
     // and finds leaks itself.)
