@@ -35,14 +35,18 @@ class Widths {
 public:
     int operator()(const QWidget& w, const QString& text)
     {
-        const QString key = w.font().key() + QLatin1Char('\n') + text;
-        auto known = widths_.constFind(key);
+        if (w.font() != font_) {
+            font_ = w.font();
+            widths_.clear();
+        }
+        auto known = widths_.constFind(text);
         return known != widths_.cend()
                    ? *known
-                   : *widths_.insert(key, w.fontMetrics().horizontalAdvance(text));
+                   : *widths_.insert(text, w.fontMetrics().horizontalAdvance(text));
     }
 
 private:
+    QFont font_;
     QHash<QString, int> widths_;
 };
 
