@@ -67,8 +67,8 @@ function(varnel_windows_static_qt)
   endif()
 
   if(TARGET varnel)
-    # The window reads a JPEG and an icon, nothing else.
-    qt_import_plugins(varnel EXCLUDE Qt6::QGifPlugin)
+    # The window's artwork is decoded when it is made: no image plug-in.
+    qt_import_plugins(varnel EXCLUDE_BY_TYPE imageformats)
     # Where the bytes of varnel.exe come from (tools/exe_parts.sh reads it).
     target_link_options(varnel PRIVATE "-Wl,-Map=$<TARGET_FILE_DIR:varnel>/varnel.map")
   endif()
@@ -85,7 +85,7 @@ function(varnel_windows_static_qt)
     target_link_libraries(probe_baseline PRIVATE varnel_first_frame_win varnel_warnings)
     foreach(probe probe_varnel probe_baseline)
       target_include_directories(${probe} PRIVATE "${probes}")
-      qt_import_plugins(${probe} EXCLUDE Qt6::QGifPlugin)
+      qt_import_plugins(${probe} EXCLUDE_BY_TYPE imageformats)
     endforeach()
   endif()
 
