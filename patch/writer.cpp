@@ -36,9 +36,10 @@ bool IsTemporaryName(std::string_view name)
         return n > 0;
     };
     const auto take = [&name](std::string_view part) {
-        const bool there = name.substr(0, part.size()) == part;
-        name.remove_prefix(there ? part.size() : 0);
-        return there;
+        if (name.substr(0, part.size()) != part)
+            return false;
+        name.remove_prefix(part.size());
+        return true;
     };
     return take(".varnel-") && digits() && take("-") && digits() && name == ".tmp";
 }

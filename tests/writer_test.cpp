@@ -106,7 +106,7 @@ TEST(ReservedWindowsName, Recognised)
 {
     for (const char* name :
          {"NUL", "nul", "Nul.vkp", "CON", "prn.txt", "AUX", "COM1", "com9.vkp", "LPT1",
-          "lpt5.tar.gz", "NUL .vkp", "CONOUT$", "COM\u00b9", "lpt\u00b3.vkp"})
+          "lpt5.tar.gz", "NUL .vkp", "CONOUT$", "conin$", "COM\u00b9", "lpt\u00b3.vkp"})
         EXPECT_TRUE(patch::IsReservedWindowsName(name)) << name;
     for (const char* name : {"NULL", "nul_", "Varnel.vkp", "COM0", "COM10", "LPT", ".nul",
                              "CONSOLE", "", "COM\u2074", "COM1x", "ABC1.vkp"})

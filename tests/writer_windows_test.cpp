@@ -24,6 +24,8 @@ const Case kCases[] = {
     {"NUL", {}, "NUL", kReserved},
     {"NulWithAnExtension", {}, "sub\\nul.vkp", kReserved},
     {"COM1", {}, "COM1.vkp", kReserved},
+    // Names are UTF-8; here a name is turned into the system's own text.
+    {"NotUtf8", {}, "\xff.vkp", "the name is not valid text"},
     {"BackslashesSeparateFolders", [] { return fs::create_directory("sub"); }, "sub\\out.vkp", kNew,
      true},
     {"AReadOnlyFile",
