@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <system_error>
 #include <vector>
@@ -25,6 +26,8 @@ namespace {
 
 // Links the system follows in one path before it gives up.
 constexpr int kMaxLinks = 40;
+// How old an abandoned temporary file must be before a save removes it.
+constexpr std::time_t kAbandonedAfterSeconds = 10;
 // Tries at a free temporary name before giving up.
 constexpr unsigned kTemporaryNameAttempts = 100;
 // Where the access control list of a file is kept among its attributes.
@@ -93,8 +96,7 @@ struct Descriptor {
 bool Claim(int fd, short type = F_WRLCK)
 {
     struct flock lock {};
-    lock.l_type = type;
-    lock.l_whence = SEEK_SET;
+    lock.l_type = type;  // the whole file, from its start
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
@@ -105,13 +107,14 @@ struct TemporaryFile {
     int folder;
     int fd = -1;
     std::string name;  // in `folder`, once it has one
-    bool committed = false;
 
+    // Once renamed into place, the temporary name is gone and this removes
+    // nothing.
     ~TemporaryFile()
     {
         if (fd >= 0)
             ::close(fd);
-        if (!committed && !name.empty())
+        if (!name.empty())
             ::unlinkat(folder, name.c_str(), 0);
     }
 
@@ -150,7 +153,7 @@ struct TemporaryFile {
             const std::string self = "/proc/self/fd/" + std::to_string(fd);
             if (!replacing &&
                 ::linkat(AT_FDCWD, self.c_str(), folder, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                return committed = true, 0;
+                return 0;
             if (!replacing && errno != EEXIST)
                 return errno;
             for (unsigned attempt = 0; name.empty(); ++attempt) {
@@ -164,13 +167,14 @@ struct TemporaryFile {
         }
         if (::renameat(folder, name.c_str(), folder, target.c_str()) != 0)
             return errno;
-        return committed = true, 0;
+        return 0;
     }
 };
 
 // A save killed in the moment between naming its file and renaming it
 // leaves the temporary name behind. A file that no save holds any more
-// (whatever machine or container it ran in) goes.
+// (whatever machine or container it ran in) goes, once it is old enough
+// not to be one that a save has just made and not yet marked.
 void RemoveAbandoned(int folder)
 {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -185,7 +189,9 @@ void RemoveAbandoned(int folder)
             continue;
         Descriptor file;
         file.fd = ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (file.fd >= 0 && Claim(file.fd, F_RDLCK))
+        struct stat st {};
+        if (file.fd >= 0 && ::fstat(file.fd, &st) == 0 &&
+            ::time(nullptr) - st.st_mtime >= kAbandonedAfterSeconds && Claim(file.fd, F_RDLCK))
             ::unlinkat(folder, entry->d_name, 0);
     }
     ::closedir(dir);
@@ -296,7 +302,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     if (folder.fd < 0)
         return Failure(path, Reason(errno));
     RemoveAbandoned(folder.fd);
-    TemporaryFile temp{folder.fd, -1, {}, false};
+    TemporaryFile temp{folder.fd, -1, {}};
     if (const int err = temp.Open())
         return Failure(path, exists
                                  ? std::string(messages::kNoRoomBeside) + " (" + Reason(err) + ")"

@@ -24,8 +24,10 @@ void Put(const fs::path& p, const std::string& bytes);
 // Every entry below `folder`: regular files by content, the rest by kind.
 std::map<std::string, std::string> Snapshot(const fs::path& folder = ".");
 
-// Who saves: this process, another user, or another user in the test's group.
-enum class User { Self, Other, GroupMember };
+// Who saves: this process, another user, another user in the test's group,
+// or this user where the system gives no unnamed files (no /proc to name
+// them by), so that temporary files have names while they are written.
+enum class User { Self, Other, GroupMember, Named };
 // Runs `save` as `user`, bounded in time; true when it returned true.
 bool As(User user, const std::function<bool()>& save);
 // Whether this system's own wording of a failure is known to the tests.
