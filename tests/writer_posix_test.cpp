@@ -71,6 +71,13 @@ bool Unnamed()
            ::mount("none", "/proc", "tmpfs", 0, nullptr) == 0;
 }
 
+void UsualMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(Of("new.vkp").st_mode & 07777, 0666 & ~mask);
+}
+
 bool Root()
 {
     return ::geteuid() == 0;  // who else may make a closed folder for another user
@@ -168,11 +175,8 @@ const Case kCases[] = {
      false, User::Other},
     {"AWritableFileInAClosedFolder", [] { return Root() && fs::create_directory("closed") && File("closed/open.vkp", 0666); },
      "closed/open.vkp", kNoRoom, false, User::Other},
-    {"ANewFileHasTheUsualMode", {}, "new.vkp", kNew, true, User::Self, [] {
-         const mode_t mask = ::umask(0);
-         ::umask(mask);
-         EXPECT_EQ(Of("new.vkp").st_mode & 07777, 0666 & ~mask);
-     }},
+    {"ANewFileHasTheUsualMode", {}, "new.vkp", kNew, true, User::Self, UsualMode},
+    {"ANewFileWithNamedTemporaryFiles", Root, "new.vkp", kNew, true, User::Named, UsualMode},
     {"ReplacesWithNamedTemporaryFiles", [] { return Root() && File("out.vkp", 0640); }, "out.vkp", kNew, true, User::Named,
      [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0640u); }},
     {"AFullDiskWithNamedTemporaryFiles", [] { return Root() && Full(); }, "small/out.vkp", std::strerror(ENOSPC), false,
@@ -270,8 +274,8 @@ TEST(KilledSave, LeavesTheOldOrNewFileAndNothingElse)
     lock.l_type = F_WRLCK;
     ASSERT_EQ(::fcntl(held, F_OFD_SETLK, &lock), 0);
     Put(dir / ".varnel-2-0.tmp", "abandoned");
-    const char* others[] = {".varnel-1x.tmp", ".varnel--0.tmp", ".varnel-3-.tmp",
-                            ".varnel-4-0.tmpx", "varnel-5-0.tmp"};
+    const char* others[] = {".varnel-1x.tmp",   ".varnel--0.tmp", ".varnel-3-.tmp",
+                            ".varnel-4-0.tmpx", "varnel-5-0.tmp", "12-34.tmp"};
     for (const char* name : others)
         Put(dir / name, "not ours");
     // Later on, as it were: every file a minute older.

@@ -109,6 +109,6 @@ TEST(ReservedWindowsName, Recognised)
           "lpt5.tar.gz", "NUL .vkp", "CONOUT$", "conin$", "COM\u00b9", "lpt\u00b3.vkp"})
         EXPECT_TRUE(patch::IsReservedWindowsName(name)) << name;
     for (const char* name : {"NULL", "nul_", "Varnel.vkp", "COM0", "COM10", "LPT", ".nul",
-                             "CONSOLE", "", "COM\u2074", "COM1x", "ABC1.vkp"})
+                             "CONSOLE", "", "COM\u2074", "COM1x", "COMZ", "ABC1.vkp"})
         EXPECT_FALSE(patch::IsReservedWindowsName(name)) << name;
 }
