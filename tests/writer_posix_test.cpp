@@ -154,6 +154,8 @@ const Case kCases[] = {
      User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
     {"KeepsPermissionsButNotSetIdBits", [] { return File("out.vkp", 06750); }, "out.vkp", kNew, true, User::Self,
      [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0750u); }},
+    {"AnotherUsersFileStaysTheirs", [] { return Root() && File("theirs.vkp", 0640) && ::chown("theirs.vkp", kUser, kGroup) == 0; },
+     "theirs.vkp", kNew, true, User::Self, [] { EXPECT_TRUE(Of("theirs.vkp").st_uid == kUser && Of("theirs.vkp").st_gid == kGroup); }},
     {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true, User::GroupMember,
      [] { EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup && (Of("shared.vkp").st_mode & 0777) == 0664); }},
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0764); }, "shared.vkp", kGain, false, User::GroupMember},
