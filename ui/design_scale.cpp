@@ -50,6 +50,13 @@ private:
     QHash<QString, int> widths_;
 };
 
+// The height of a line as a line edit lays it out and places its cursor:
+// at some sizes more than the font's rounded height.
+int LineHeight(const QWidget& w)
+{
+    return int(std::ceil(QFontMetricsF(w.font()).height())) + 1;
+}
+
 double NeededBy(const QWidget& w, Widths& width)
 {
     const QFontMetrics fm = w.fontMetrics();
@@ -61,7 +68,9 @@ double NeededBy(const QWidget& w, Widths& width)
         const bool box = qobject_cast<const QCheckBox*>(button);
         const QRect contents = style->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        return Needed(w, contents, width(w, button->text()), fm.height());
+        const double needed = Needed(w, contents, width(w, button->text()), fm.height());
+        // A check box asks for a little more than its text (Qt's own hint).
+        return box ? std::max(needed, button->sizeHint().width() / double(w.width())) : needed;
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&w)) {
         QStyleOptionComboBox option;
@@ -72,7 +81,8 @@ double NeededBy(const QWidget& w, Widths& width)
             widest = std::max(widest, width(w, combo->itemText(i)));
         const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option,
                                                   QStyle::SC_ComboBoxEditField, combo);
-        return Needed(w, field, widest + 2 * kLineEditMarginX, fm.height() + 2 * kLineEditMarginY);
+        return Needed(w, field, widest + 2 * kLineEditMarginX,
+                      LineHeight(w) + 2 * kLineEditMarginY);
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(&w)) {
         QStyleOptionFrame option;
@@ -80,7 +90,7 @@ double NeededBy(const QWidget& w, Widths& width)
         option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
         const QRect contents = style->subElementRect(QStyle::SE_LineEditContents, &option, edit);
         return Needed(w, contents, width(w, edit->text()) + 2 * kLineEditMarginX,
-                      fm.height() + 2 * kLineEditMarginY);
+                      LineHeight(w) + 2 * kLineEditMarginY);
     }
     return 1;
 }

@@ -198,15 +198,22 @@ private slots:
         QFETCH(int, buttonPoints);
         const QList<QWidget*> design =
             form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        const QFont platform = QApplication::font();
-        QFont font = platform, buttons = platform;
+        // The desktop's font for as long as the window lives: going back
+        // to the platform's would shrink every text to fit again.
+        const struct Fonts {
+            QFont platform = QApplication::font();
+            ~Fonts()
+            {
+                QApplication::setFont(platform);
+                QApplication::setFont(platform, "QAbstractButton");
+            }
+        } fonts;
+        QFont font = fonts.platform, buttons = fonts.platform;
         font.setPointSize(points);
         buttons.setPointSize(buttonPoints ? buttonPoints : points);
         QApplication::setFont(font);
         QApplication::setFont(buttons, "QAbstractButton");
         Form1 window;
-        QApplication::setFont(platform);
-        QApplication::setFont(platform, "QAbstractButton");
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const double factor = window.width() / 379.0;
