@@ -186,16 +186,20 @@ private slots:
     {
         QTest::addColumn<int>("points");
         QTest::addColumn<int>("buttonPoints");  // 0: as the rest
+        QTest::addColumn<int>("stretch");       // per cent of the usual width
         for (int points = 8; points <= 16; ++points)
-            QTest::addRow("%d pt", points) << points << 0;
+            QTest::addRow("%d pt", points) << points << 0 << 100;
         // Where the buttons' font is small, the fields set the scale.
-        QTest::newRow("16 pt, buttons at 8 pt") << 16 << 8;
+        QTest::newRow("16 pt, buttons at 8 pt") << 16 << 8 << 100;
+        // Where letters are wide but no taller, widths set it.
+        QTest::newRow("9 pt, twice as wide") << 9 << 0 << 200;
     }
 
     void everyTextFitsAtAnyFontSize()
     {
         QFETCH(int, points);
         QFETCH(int, buttonPoints);
+        QFETCH(int, stretch);
         const QList<QWidget*> design =
             form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         // The desktop's font for as long as the window lives: going back
@@ -210,14 +214,16 @@ private slots:
         } fonts;
         QFont font = fonts.platform, buttons = fonts.platform;
         font.setPointSize(points);
+        font.setStretch(stretch);
         buttons.setPointSize(buttonPoints ? buttonPoints : points);
+        buttons.setStretch(stretch);
         QApplication::setFont(font);
         QApplication::setFont(buttons, "QAbstractButton");
         Form1 window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const double factor = window.width() / 379.0;
-        QVERIFY(factor >= 1 && (points > 9 || factor == 1));
+        QVERIFY(factor >= 1 && (points > 9 || stretch > 100 || factor == 1));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(qAbs(window.height() - 337 * factor) < 1);
         const QList<QWidget*> controls =
