@@ -168,6 +168,7 @@ const Case kCases[] = {
     {"ADriveLetterWithoutASlashIsAName", {}, "C:Varnel.vkp", kNew, true},
     {"AWindowsDrivePath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
     {"AWindowsDrivePathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
+    {"ABareWindowsDrive", {}, "C:\\", kDrive},
     {"ANamedPipeWithAStalledReader", [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; },
      "pipe", "it is a named pipe, not a file"},
     {"ASocket", Socket, "socket", "it is a socket, not a file"},
