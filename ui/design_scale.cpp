@@ -59,7 +59,6 @@ int LineHeight(const QWidget& w)
 
 double NeededBy(const QWidget& w, Widths& width)
 {
-    const QFontMetrics fm = w.fontMetrics();
     const QStyle* style = w.style();
     if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) {
         QStyleOptionButton option;
@@ -68,7 +67,8 @@ double NeededBy(const QWidget& w, Widths& width)
         const bool box = qobject_cast<const QCheckBox*>(button);
         const QRect contents = style->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        const double needed = Needed(w, contents, width(w, button->text()), fm.height());
+        const double needed =
+            Needed(w, contents, width(w, button->text()), w.fontMetrics().height());
         // A check box asks for a little more than its text (Qt's own hint).
         return box ? std::max(needed, button->sizeHint().width() / double(w.width())) : needed;
     }
