@@ -31,6 +31,15 @@ Form1::Form1(QWidget* parent)
 {
     InitResources();
     ui_->setupUi(this);
+    selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
+                  ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
+    // Every slot offers the same pictures, listed once, on the first.
+    QStringList pictures;
+    for (int i = 0; i < ui_->Combo1->count(); ++i)
+        pictures << ui_->Combo1->itemText(i);
+    for (SlotSelector* selector : selectors_)
+        if (selector != ui_->Combo1)
+            selector->offer(pictures);
     // A desktop font larger than the design's gets a larger window, all of
     // it alike, picture included.
     scale_ = DesignScale(*this);
@@ -38,8 +47,6 @@ Form1::Form1(QWidget* parent)
         ScaleDesign(*this, scale_);
     background_ = BackgroundPicture();
     setWindowIcon(WindowIcon());
-    selectors_ = {ui_->Combo1, ui_->Combo2, ui_->Combo3, ui_->Combo4,  ui_->Combo5,  ui_->Combo6,
-                  ui_->Combo7, ui_->Combo8, ui_->Combo9, ui_->Combo10, ui_->Combo11, ui_->Combo12};
     // The base patch has its one home in the patch core; the hidden label
     // only carries it to the composer.
     ui_->Label1->setText(

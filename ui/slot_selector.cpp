@@ -50,6 +50,13 @@ void SlotSelector::setFieldText(const QString& text)
     lineEdit()->setAccessibleDescription(text);
 }
 
+void SlotSelector::offer(const QStringList& entries)
+{
+    addItems(entries);
+    // A list added to an empty selector selects its first entry.
+    setFieldText(fieldText_);
+}
+
 void SlotSelector::dropSelectionKeepingText()
 {
     if (currentIndex() < 0)
