@@ -10,10 +10,8 @@
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -106,28 +104,6 @@ void XattrsKept()
     EXPECT_STREQ(value, "kept");
 }
 
-// As long as a path may be, so that no temporary name longer than its own
-// fits; reached through a link, as a relative path could not.
-bool Longest()
-{
-    fs::path folder = fs::absolute(".");
-    while (folder.native().size() < 4094 - 300)
-        folder /= std::string(200, 'd');
-    fs::create_directories(folder);
-    const fs::path file = folder / std::string(4094 - folder.native().size() - 1, 'f');
-    fs::create_symlink(file, "long");
-    return Put(file, "old"), file.native().size() == 4094;
-}
-
-bool Socket()
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strcpy(address.sun_path, "socket");
-    return ::bind(::socket(AF_UNIX, SOCK_STREAM, 0), reinterpret_cast<sockaddr*>(&address),
-                  sizeof address) == 0;
-}
-
 // A real full disk: a tiny file system of the test's own.
 bool Full()
 {
@@ -146,16 +122,9 @@ const std::string kNoRoom = "no new file can be made in its folder to replace it
 // needs a new one beside it, which a closed folder refuses.
 // clang-format off
 const Case kCases[] = {
-    {"FortyLinks", [] { return Chain(40, true); }, "link", kNew, true, User::Self, [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyLinksToAFileStillToBeMade", [] { return Chain(40, false); }, "link", kNew, true, User::Self,
      [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyOneLinks", [] { return Chain(41, true); }, "link", std::strerror(ELOOP)},
-    {"AHardLinkKeepsTheOldContent", [] { return File("a.vkp") && ::link("a.vkp", "b.vkp") == 0; }, "a.vkp", kNew, true,
-     User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
-    {"KeepsPermissionsButNotSetIdBits", [] { return File("out.vkp", 06750); }, "out.vkp", kNew, true, User::Self,
-     [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0750u); }},
-    {"AnotherUsersFileStaysTheirs", [] { return Root() && File("theirs.vkp", 0640) && ::chown("theirs.vkp", kUser, kGroup) == 0; },
-     "theirs.vkp", kNew, true, User::Self, [] { EXPECT_TRUE(Of("theirs.vkp").st_uid == kUser && Of("theirs.vkp").st_gid == kGroup); }},
     {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true, User::GroupMember,
      [] { EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup && (Of("shared.vkp").st_mode & 0777) == 0664); }},
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0764); }, "shared.vkp", kGain, false, User::GroupMember},
@@ -164,24 +133,19 @@ const Case kCases[] = {
     // A new file takes the folder's default list; a replacing one must not.
     {"TakesNoListFromTheFolder", [] { return File("out.vkp", 0640) && Run("setfacl -d -m u:65534:rw . && echo set") == "set\n"; }, "out.vkp",
      kNew, true, User::Self, [] { EXPECT_EQ(Run("getfacl -cpn out.vkp"), "user::rw-\ngroup::r--\nother::---\n\n"); }},
-    {"TheLongestPath", Longest, "long", kNew, true},
     {"ADriveLetterWithoutASlashIsAName", {}, "C:Varnel.vkp", kNew, true},
     {"AWindowsDrivePath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
     {"AWindowsDrivePathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
     {"ABareWindowsDrive", {}, "C:\\", kDrive},
     {"ANamedPipeWithAStalledReader", [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; },
      "pipe", "it is a named pipe, not a file"},
-    {"ASocket", Socket, "socket", "it is a socket, not a file"},
+    {"ASocket", [] { return ::mknod("socket", S_IFSOCK | 0600, 0) == 0; }, "socket", "it is a socket, not a file"},
     {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty", kDevice},
     {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::strerror(EACCES), false, User::Other},
-    {"ANewFileInAClosedFolder", [] { return Root() && fs::create_directory("closed"); }, "closed/new.vkp", std::strerror(EACCES),
-     false, User::Other},
     {"AWritableFileInAClosedFolder", [] { return Root() && fs::create_directory("closed") && File("closed/open.vkp", 0666); },
      "closed/open.vkp", kNoRoom, false, User::Other},
     {"ANewFileHasTheUsualMode", {}, "new.vkp", kNew, true, User::Self, UsualMode},
     {"ANewFileWithNamedTemporaryFiles", Root, "new.vkp", kNew, true, User::Named, UsualMode},
-    {"ReplacesWithNamedTemporaryFiles", [] { return Root() && File("out.vkp", 0640); }, "out.vkp", kNew, true, User::Named,
-     [] { EXPECT_EQ(Of("out.vkp").st_mode & 07777, 0640u); }},
     {"AFullDiskWithNamedTemporaryFiles", [] { return Root() && Full(); }, "small/out.vkp", std::strerror(ENOSPC), false,
      User::Named, [] { ::umount("small"); }},
     {"AFullDisk", Full, "small/out.vkp", std::strerror(ENOSPC), false, User::Self, [] { ::umount("small"); }},

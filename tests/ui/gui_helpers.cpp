@@ -15,14 +15,6 @@ BoxAnswerer::BoxAnswerer()
     timer_.start(2);
 }
 
-QStringList BoxAnswerer::texts() const
-{
-    QStringList out;
-    for (const ShownBox& b : boxes)
-        out << b.text;
-    return out;
-}
-
 namespace {
 
 int Ink(const QImage& image)
@@ -41,7 +33,7 @@ void BoxAnswerer::poll()
     QWidget* modal = QApplication::activeModalWidget();
     auto* box = qobject_cast<QMessageBox*>(modal);
     if (modal && !box)
-        ++strangers, modal->close();
+        modal->close();
     if (!box || !box->isVisible())
         return;
     // Every glyph on the screen: as much ink as the whole text drawn in the

@@ -15,14 +15,12 @@ struct ShownBox {
 };
 
 // Clicks OK on every modal message box as soon as it is up, and keeps what
-// it saw. Anything else that turns up modal is closed and counted, so an
-// unexpected window fails a test instead of hanging it.
+// it saw. Anything else that turns up modal is closed, so that an
+// unexpected window cannot hang a test.
 class BoxAnswerer : public QObject {
 public:
     BoxAnswerer();
     QList<ShownBox> boxes;
-    int strangers = 0;
-    QStringList texts() const;
 
 private:
     void poll();
