@@ -30,14 +30,17 @@ private slots:
         QStringList seen;
         QCOMPARE(run([&](QWidget& window) {
                      // Qt appends a display name set apart to titles on X11.
+                     // The desktop finds the program's entry, and its icon, by this name.
                      seen << window.windowTitle() << QGuiApplication::applicationDisplayName()
+                          << QGuiApplication::desktopFileName()
                           << QString::number(QApplication::topLevelWidgets().size());
                      for (const QSize& s : QApplication::windowIcon().availableSizes())
                          seen << QString::number(s.width());
                      window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
                  }),
                  0);
-        QCOMPARE(seen, (QStringList{"Varnel", "Varnel", "1", "16", "24", "32", "48"}));
+        QCOMPARE(seen,
+                 (QStringList{"Varnel", "Varnel", VARNEL_APP_ID, "1", "16", "24", "32", "48"}));
     }
 
     void closingTheWindowEnds()
