@@ -104,6 +104,19 @@ void XattrsKept()
     EXPECT_STREQ(value, "kept");
 }
 
+// As long as a path may be, so that no temporary name longer than its own
+// fits; reached through a link, as a relative path could not.
+bool Longest()
+{
+    fs::path folder = fs::absolute(".");
+    while (folder.native().size() < 4094 - 300)
+        folder /= std::string(200, 'd');
+    fs::create_directories(folder);
+    const fs::path file = folder / std::string(4094 - folder.native().size() - 1, 'f');
+    fs::create_symlink(file, "long");
+    return Put(file, "old"), file.native().size() == 4094;
+}
+
 // A real full disk: a tiny file system of the test's own.
 bool Full()
 {
@@ -125,6 +138,8 @@ const Case kCases[] = {
     {"FortyLinksToAFileStillToBeMade", [] { return Chain(40, false); }, "link", kNew, true, User::Self,
      [] { EXPECT_EQ(Read("real.vkp"), kNew); }},
     {"FortyOneLinks", [] { return Chain(41, true); }, "link", std::strerror(ELOOP)},
+    {"AHardLinkKeepsTheOldContent", [] { return File("a.vkp") && ::link("a.vkp", "b.vkp") == 0; }, "a.vkp", kNew, true,
+     User::Self, [] { EXPECT_EQ(Read("b.vkp"), "old"); }},
     {"AGroupMemberKeepsTheGroup", [] { return Shared(0664); }, "shared.vkp", kNew, true, User::GroupMember,
      [] { EXPECT_TRUE(Of("shared.vkp").st_gid == kGroup && (Of("shared.vkp").st_mode & 0777) == 0664); }},
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0764); }, "shared.vkp", kGain, false, User::GroupMember},
@@ -133,6 +148,7 @@ const Case kCases[] = {
     // A new file takes the folder's default list; a replacing one must not.
     {"TakesNoListFromTheFolder", [] { return File("out.vkp", 0640) && Run("setfacl -d -m u:65534:rw . && echo set") == "set\n"; }, "out.vkp",
      kNew, true, User::Self, [] { EXPECT_EQ(Run("getfacl -cpn out.vkp"), "user::rw-\ngroup::r--\nother::---\n\n"); }},
+    {"TheLongestPath", Longest, "long", kNew, true},
     {"ADriveLetterWithoutASlashIsAName", {}, "C:Varnel.vkp", kNew, true},
     {"AWindowsDrivePath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
     {"AWindowsDrivePathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
