@@ -126,7 +126,7 @@ private slots:
             !(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         const QPoint centre = form->screen()->availableGeometry().center();
         // Centred with its frame, once the window system has told the frame.
-        QTRY_VERIFY(form->frameGeometry() != form->geometry());
+        QTRY_VERIFY_WITH_TIMEOUT(form->frameGeometry() != form->geometry(), 20000);
         QVERIFY((form->frameGeometry().center() - centre).manhattanLength() <= 2);
         QCOMPARE(child<QLineEdit>("Text1")->text(),
                  QStringLiteral("C:\\windows\\plocha\\Varnel.vkp"));
