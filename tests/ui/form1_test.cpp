@@ -4,7 +4,6 @@
 
 #include "expected.h"
 #include "form1.h"
-#include "gui_helpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,10 +12,13 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -24,19 +26,75 @@ using namespace expected;
 
 namespace {
 
+// What a message box showed: `plain`, shown as it stands, never read as
+// markup; `whole`, every glyph of it on the screen, however long.
+struct ShownBox {
+    QString title, text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    bool plain, whole;
+};
+
+int Ink(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+}
+
+// Clicks OK on every modal message box as soon as it is up, and keeps what
+// it saw. Anything else that turns up modal is closed, so that an
+// unexpected window cannot hang a test.
+struct BoxAnswerer : QTimer {
+    QList<ShownBox> boxes;
+    BoxAnswerer()
+    {
+        connect(this, &QTimer::timeout, [this] { poll(); });
+        start(2);
+    }
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (modal && !box)
+            modal->close();
+        if (!box || !box->isVisible())
+            return;
+        // As much ink as the whole text drawn in the label's room.
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QImage all(label->size(), QImage::Format_RGB32);
+        all.fill(Qt::white);
+        QPainter(&all).drawText(all.rect(), Qt::TextWrapAnywhere, box->text());
+        boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                      box->textFormat() == Qt::PlainText && label->textFormat() == Qt::PlainText,
+                      label->width() < box->screen()->availableGeometry().width() &&
+                          Ink(label->grab().toImage()) > Ink(all) * 9 / 10});
+        QWidget* owner = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        if (owner)  // as a window manager gives the activation back
+            owner->activateWindow();
+    }
+};
+
+// Selects all of the field and types `text` over it, key by key; other
+// than ASCII characters arrive as key events that carry just their text.
+void TypeOver(QWidget* widget, const QString& text)
+{
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget,
+                            c.unicode() < 0x80 ? QTest::asciiToKey(char(c.unicode()))
+                                               : Qt::Key_unknown,
+                            QString(c), Qt::NoModifier);
+}
+
 // The design's artwork as a decoder reads it from the sources.
 QImage Artwork(const QString& name)
 {
     return QImage(QFINDTESTDATA("../../ui/art/" + name)).convertToFormat(QImage::Format_RGB32);
 }
-
-struct MakeRow {
-    int picked;  // slots with a picture, from the first
-    bool typed;  // "Games" typed into slot 3
-    bool soft, arrow;
-    QStringList messages;
-    QString text;
-};
 
 // Resident memory of this process, or 0 where it cannot be read.
 long ResidentKiB()
@@ -47,21 +105,14 @@ long ResidentKiB()
     return fields.size() > 1 ? fields[1].toLong() * 4 : 0;
 }
 
-struct SaveRow {
-    bool made;
-    QString path;  // in a folder of the test's own; empty: as the window offers it
-    QString message;
-};
-
 }  // namespace
-Q_DECLARE_METATYPE(MakeRow)
-Q_DECLARE_METATYPE(SaveRow)
 
 class Form1Test : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Form1> form;
     std::unique_ptr<QSignalSpy> ended;
+    const QFont platform = QApplication::font();
 
     template <class T = QWidget> T* child(const QString& name) const
     {
@@ -79,10 +130,11 @@ class Form1Test : public QObject {
         const QWidget* w = QApplication::focusWidget();
         return w->parentWidget() == form.get() ? w->objectName() : w->parentWidget()->objectName();
     }
+    // Pictures in the first `picked` slots, none in the rest.
     void choose(const Choice& choice, int picked, bool soft, bool arrow)
     {
-        for (int n = 1; n <= picked; ++n)
-            combo(n)->setCurrentIndex(choice[std::size_t(n - 1)]);
+        for (int n = 1; n <= 12; ++n)
+            combo(n)->setCurrentIndex(n <= picked ? choice[std::size_t(n - 1)] : -1);
         child<QCheckBox>("Check1")->setChecked(soft);
         child<QCheckBox>("Check2")->setChecked(arrow);
     }
@@ -92,11 +144,6 @@ class Form1Test : public QObject {
         BoxAnswerer answerer;
         QTest::mouseClick(child("Command1"), Qt::LeftButton);
         return answerer.boxes;
-    }
-    QList<ShownBox> make(const Choice& choice, bool soft = true, bool arrow = false)
-    {
-        choose(choice, 12, soft, arrow);
-        return make();
     }
 
 private slots:
@@ -113,6 +160,8 @@ private slots:
     void cleanup()
     {
         form.reset();
+        QApplication::setFont(platform);
+        QApplication::setFont(platform, "QAbstractButton");
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->metaObject()->className()));
     }
@@ -131,10 +180,11 @@ private slots:
         QCOMPARE(child<QLineEdit>("Text1")->text(),
                  QStringLiteral("C:\\windows\\plocha\\Varnel.vkp"));
         // Each selector lists the catalogue's names, a row's place being its code's.
-        const QStringList names{"Organiser", "Message",     "Surf/Fun",     "Audio",
-                                "Record",    "Setup",       "WriteMessage", "Java",
-                                "MP3Player", "Games",       "Calendar",     "Card-Explorer",
-                                "Profiles",  "Time/Charge", "Divert",       "Help"};
+        const QStringList names =
+            QStringLiteral(
+                "Organiser Message Surf/Fun Audio Record Setup WriteMessage Java "
+                "MP3Player Games Calendar Card-Explorer Profiles Time/Charge Divert Help")
+                .split(' ');
         for (int n = 1; n <= 12; ++n) {
             QCOMPARE(combo(n)->currentText(), "Menu picture no. " + QString::number(n));
             QStringList items;
@@ -195,19 +245,9 @@ private slots:
         QFETCH(int, points);
         QFETCH(int, buttonPoints);
         QFETCH(int, stretch);
-        const QList<QWidget*> design =
-            form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        // The desktop's font for as long as the window lives: going back
-        // to the platform's would shrink every text to fit again.
-        const struct Fonts {
-            QFont platform = QApplication::font();
-            ~Fonts()
-            {
-                QApplication::setFont(platform);
-                QApplication::setFont(platform, "QAbstractButton");
-            }
-        } fonts;
-        QFont font = fonts.platform, buttons = fonts.platform;
+        // The desktop's font for as long as the window lives (cleanup()
+        // restores it): going back would shrink every text to fit again.
+        QFont font = platform, buttons = platform;
         font.setPointSize(points);
         font.setStretch(stretch);
         buttons.setPointSize(buttonPoints ? buttonPoints : points);
@@ -223,6 +263,8 @@ private slots:
         QVERIFY(qAbs(window.height() - 337 * factor) < 1);
         const QList<QWidget*> controls =
             window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> design =
+            form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         for (int i = 0; i < controls.size(); ++i) {
             QWidget* w = controls[i];
             const QRect d = design[i]->geometry(), g = w->geometry();
@@ -272,47 +314,66 @@ private slots:
         QVERIFY(qAbs(corner.green() - own.green()) < 40 && qAbs(corner.red() - own.red()) < 40);
     }
 
-    void makeReadsTheControls_data()
+    // Make, again and again: its boxes and the text follow every change of
+    // the controls, a Make with a gap keeps the last text, nothing else in
+    // view changes, and the process does not grow. (The address sanitizer
+    // holds freed memory back on purpose, and finds leaks itself.)
+    void makeFollowsTheControls()
     {
-        QTest::addColumn<MakeRow>("row");
         QStringList gaps;
         for (int n = 1; n <= 12; ++n)
             gaps << QString::fromStdString(SlotMessage(n));
         const QString noKey = QStringLiteral("You must select key");
-        const auto text = [](std::string_view head) {
-            return QString::fromStdString(Patch(head, kMenuLastTwelveReversed));
-        };
         // clang-format off
-        QTest::newRow("at start")      << MakeRow{0, false, false, false, gaps + QStringList{noKey}, {}};
-        QTest::newRow("slot 12 empty") << MakeRow{11, false, true, false, gaps.mid(11), {}};
-        QTest::newRow("typed name")    << MakeRow{12, true, true, false, {gaps[2]}, {}};
-        QTest::newRow("soft key")      << MakeRow{12, false, true, false, {}, text(kSoftHead)};
-        QTest::newRow("arrow")         << MakeRow{12, false, false, true, {}, text(kArrowHead)};
-        QTest::newRow("both")          << MakeRow{12, false, true, true, {}, text(kBothHead)};
-        QTest::newRow("no key")        << MakeRow{12, false, false, false, {noKey}, text(kNoKeyYetHead)};
+        const struct {
+            const Choice& choice;
+            int picked;  // slots with a picture, from the first
+            bool typed;  // "Games" typed into slot 3
+            bool soft, arrow;
+            QStringList messages;
+            std::string text;  // empty: the last one stays
+        } rounds[] = {
+            {kFirstTwelve,        0,  false, false, false, gaps + QStringList{noKey}, {}},
+            {kLastTwelveReversed, 11, false, true,  false, gaps.mid(11), {}},
+            {kLastTwelveReversed, 12, true,  true,  false, {gaps[2]}, {}},
+            {kFirstTwelve,        12, false, true,  false, {}, Patch(kSoftHead, kMenuFirstTwelve)},
+            {kLastTwelveReversed, 12, false, false, true,  {}, Patch(kArrowHead, kMenuLastTwelveReversed)},
+            {kGamesEverywhere,    12, false, true,  true,  {}, Patch(kBothHead, kMenuGamesEverywhere)},
+            // No key: the last one carries over.
+            {kFirstTwelve,        12, false, false, false, {noKey}, Patch(kBothHead, kMenuFirstTwelve)}};
         // clang-format on
-    }
-
-    // Make changes nothing that the user can see; its boxes are all it shows.
-    void makeReadsTheControls()
-    {
-        QFETCH(MakeRow, row);
-        choose(kLastTwelveReversed, row.picked, row.soft, row.arrow);
-        if (row.typed)
-            TypeOver(combo(3), QStringLiteral("Games"));
-        child("Command1")->setFocus();  // as the click does; that is not Make's doing
-        const QImage before = form->grab().toImage();
-        QStringList texts;
-        for (const ShownBox& b : make()) {
-            texts << b.text;
-            QCOMPARE(b.title, QStringLiteral("Varnel menu pictures"));
-            QCOMPARE(b.icon, QMessageBox::NoIcon);
-            QCOMPARE(b.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        long residentAfterWarmUp = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const auto& r = rounds[i < 7 ? i : 3 + i % 4];  // then the last four only
+            choose(r.choice, r.picked, r.soft, r.arrow);
+            if (r.typed)
+                TypeOver(combo(3), QStringLiteral("Games"));
+            child("Command1")->setFocus();  // as the click does; that is not Make's doing
+            const QString text = r.text.empty() ? label2() : QString::fromStdString(r.text);
+            const QImage before = i < 7 ? form->grab().toImage() : QImage();
+            QStringList texts;
+            for (const ShownBox& b : make()) {
+                texts << b.text;
+                QCOMPARE(b.title, QStringLiteral("Varnel menu pictures"));
+                QCOMPARE(b.icon, QMessageBox::NoIcon);
+                QCOMPARE(b.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            }
+            QCOMPARE(texts, r.messages);
+            QCOMPARE(label2(), text);
+            if (i < 7) {
+                QTRY_VERIFY(form->isActiveWindow());
+                QCOMPARE(form->grab().toImage(), before);
+            }
+            if (i == 500)
+                residentAfterWarmUp = ResidentKiB();
         }
-        QCOMPARE(texts, row.messages);
-        QCOMPARE(label2(), row.text);
-        QTRY_VERIFY(form->isActiveWindow());
-        QCOMPARE(form->grab().toImage(), before);
+        const long growth = ResidentKiB() - residentAfterWarmUp;
+        if (!residentAfterWarmUp)
+            QSKIP("this system does not tell the resident memory; the texts were right");
+        qInfo("resident memory grew by %ld KiB over 2500 Makes after warm-up", growth);
+#if !defined(__SANITIZE_ADDRESS__)
+        QVERIFY2(growth < 256, qPrintable(QString::number(growth)));
+#endif
     }
 
     // Twelve picks, both keys, a path, Make and Save, all by keyboard; Enter
@@ -343,81 +404,47 @@ private slots:
         QCOMPARE(file.readAll().toStdString(), Patch(kBothHead, kMenuLastTwelveReversed) + "\r\n");
     }
 
-    void saveThatCannotWriteKeepsEveryChoice_data()
+    // A Save that cannot write says why in a box, ends nothing, leaves
+    // nothing in the folder and keeps every choice.
+    void saveThatCannotWriteSaysWhy()
     {
-        QTest::addColumn<SaveRow>("row");
-        const QString failed = QStringLiteral("The patch could not be saved to \"%1\": ");
-        // clang-format off
-        QTest::newRow("before Make")    << SaveRow{false, "Varnel.vkp",
-                                                   "There is no patch yet. Press \"Make\" to make it, then save it."};
-        QTest::newRow("markup and a long name") << SaveRow{true, "missing/<b>x</b>/" + QString(250, 'n'), failed};
-        // Meant for Windows; elsewhere it names no folder.
-        QTest::newRow("the default path") << SaveRow{true, {}, failed};
-        // clang-format on
-    }
-
-    void saveThatCannotWriteKeepsEveryChoice()
-    {
-        QFETCH(SaveRow, row);
         QTemporaryDir dir;
-        const QString old = QDir::currentPath(), path = row.path.isEmpty()
-                                                            ? child<QLineEdit>("Text1")->text()
-                                                            : dir.filePath(row.path);
-        if (row.made)
-            QCOMPARE(make(kFirstTwelve).size(), 0);
-        if (!row.path.isEmpty())
-            TypeOver(child("Text1"), path);
-        QDir::setCurrent(dir.path());
-        BoxAnswerer answerer;
-        QTest::mouseClick(child("Command2"), Qt::LeftButton);
-        QDir::setCurrent(old);
-        QCOMPARE(answerer.boxes.size(), 1);
-        const ShownBox& box = answerer.boxes[0];
-        QVERIFY2(box.text.startsWith(row.message.replace("%1", path)), qPrintable(box.text));
-        QCOMPARE(box.title, QStringLiteral("Varnel menu pictures"));
-        QVERIFY(box.plain);
-        QVERIFY(box.whole);
-        QCOMPARE(ended->count(), 0);
-        QVERIFY(form->isVisible());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
-        for (int n = 1; n <= 12; ++n)
-            QCOMPARE(combo(n)->currentIndex(), row.made ? n - 1 : -1);
-        QCOMPARE(label2(),
-                 row.made ? QString::fromStdString(Patch(kSoftHead, kMenuFirstTwelve)) : QString());
-        QCOMPARE(child<QLineEdit>("Text1")->text(), path);
-    }
-
-    // Thousands of Makes: the text follows every change and the process does
-    // not grow. (The address sanitizer holds freed memory back on purpose,
-    // and finds leaks itself.)
-    void manyMakesFollowTheChoices()
-    {
+        const QString failed = QStringLiteral("The patch could not be saved to \"%1\": ");
         const struct {
-            const Choice& choice;
-            bool soft, arrow;
-            std::string text;
-        } rounds[] = {
-            {kFirstTwelve, true, false, Patch(kSoftHead, kMenuFirstTwelve)},
-            {kLastTwelveReversed, false, true, Patch(kArrowHead, kMenuLastTwelveReversed)},
-            {kGamesEverywhere, true, true, Patch(kBothHead, kMenuGamesEverywhere)},
-            // No key: the last one carries over.
-            {kFirstTwelve, false, false, Patch(kBothHead, kMenuFirstTwelve)}};
-        long residentAfterWarmUp = 0;
-        for (int i = 0; i < 3000; ++i) {
-            const auto& r = rounds[i % 4];
-            QCOMPARE(make(r.choice, r.soft, r.arrow).size(), r.soft || r.arrow ? 0 : 1);
-            QCOMPARE(label2(), QString::fromStdString(r.text));
-            if (i == 500)
-                residentAfterWarmUp = ResidentKiB();
+            bool made;
+            QString path, message;
+        } rows[] = {{false, dir.filePath("Varnel.vkp"),
+                     "There is no patch yet. Press \"Make\" to make it, then save it."},
+                    {true, dir.filePath("missing/<b>x</b>/" + QString(250, 'n')), failed},
+                    // The default path, meant for Windows; elsewhere it names no folder.
+                    {true, child<QLineEdit>("Text1")->text(), failed}};
+        for (auto r : rows) {
+            choose(kFirstTwelve, r.made ? 12 : 0, true, false);
+            if (r.made)
+                QCOMPARE(make().size(), 0);
+            TypeOver(child("Text1"), r.path);
+            const QString old = QDir::currentPath();
+            QDir::setCurrent(dir.path());
+            BoxAnswerer answerer;
+            QTest::mouseClick(child("Command2"), Qt::LeftButton);
+            QDir::setCurrent(old);
+            QCOMPARE(answerer.boxes.size(), 1);
+            const ShownBox& box = answerer.boxes[0];
+            QVERIFY2(box.text.startsWith(r.message.replace("%1", r.path)), qPrintable(box.text));
+            QCOMPARE(box.title, QStringLiteral("Varnel menu pictures"));
+            QVERIFY(box.plain && box.whole);
+            QCOMPARE(ended->count(), 0);
+            QVERIFY(form->isVisible());
+            QCOMPARE(
+                QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList());
+            // Every choice stays.
+            for (int n = 1; n <= 12; ++n)
+                QCOMPARE(combo(n)->currentIndex(), r.made ? n - 1 : -1);
+            QCOMPARE(label2(), r.made ? QString::fromStdString(Patch(kSoftHead, kMenuFirstTwelve))
+                                      : QString());
+            QCOMPARE(child<QLineEdit>("Text1")->text(), r.path);
         }
-        const long growth = ResidentKiB() - residentAfterWarmUp;
-        if (!residentAfterWarmUp)
-            QSKIP("this system does not tell the resident memory; the texts were right");
-        qInfo("resident memory grew by %ld KiB over 2500 Makes after warm-up", growth);
-#if !defined(__SANITIZE_ADDRESS__)
-        QVERIFY2(growth < 256, qPrintable(QString::number(growth)));
-#endif
     }
 };
 

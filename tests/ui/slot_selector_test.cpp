@@ -3,7 +3,6 @@
 // A slot selector alone: only a pick from its list is a selection, whatever
 // Qt's editable combo box would otherwise make of typing, Enter or the wheel.
 
-#include "gui_helpers.h"
 #include "slot_selector.h"
 
 #include <QAccessible>
@@ -53,7 +52,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, thenKey);
         selector->setCurrentIndex(picked);
-        TypeOver(selector, typed);
+        QTest::keyClick(selector, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(selector, typed);
         if (thenKey)
             QTest::keyClick(selector, Qt::Key(thenKey));
         QCOMPARE(selector->currentIndex(), -1);
