@@ -3,6 +3,7 @@
 // What the writer does on every system; each system adds its own rows.
 
 #include "writer_fixture.h"
+#include "writer_system.h"
 
 #include <cctype>
 #include <cerrno>
@@ -111,4 +112,14 @@ TEST(ReservedWindowsName, Recognised)
     for (const char* name : {"NULL", "nul_", "Varnel.vkp", "COM0", "COM10", "LPT", ".nul",
                              "CONSOLE", "", "COM\u2074", "COM1x", "COMZ", "ABC1.vkp"})
         EXPECT_FALSE(patch::IsReservedWindowsName(name)) << name;
+}
+
+// What a save names its temporary files by, any save of any process tells
+// apart later, so that what a killed save left goes; and no name comes twice.
+TEST(TemporaryName, KnownAsOneAndNeverTwice)
+{
+    const std::string first = patch::detail::TemporaryName(4294967295ul),
+                      second = patch::detail::TemporaryName(4294967295ul);
+    EXPECT_TRUE(patch::detail::IsTemporaryName(first) && patch::detail::IsTemporaryName(second));
+    EXPECT_NE(first, second);
 }
