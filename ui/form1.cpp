@@ -37,9 +37,8 @@ Form1::Form1(QWidget* parent)
     QStringList pictures;
     for (int i = 0; i < ui_->Combo1->count(); ++i)
         pictures << ui_->Combo1->itemText(i);
-    for (SlotSelector* selector : selectors_)
-        if (selector != ui_->Combo1)
-            selector->offer(pictures);
+    for (std::size_t n = 1; n < selectors_.size(); ++n)
+        selectors_[n]->offer(pictures);
     // A desktop font larger than the design's gets a larger window, all of
     // it alike, picture included.
     scale_ = DesignScale(*this);

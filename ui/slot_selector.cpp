@@ -40,8 +40,7 @@ SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
 void SlotSelector::setFieldText(const QString& text)
 {
     fieldText_ = text;
-    setCurrentIndex(-1);
-    setEditText(text);
+    showFieldText();
     // The slot, for screen readers, on the selector and on its field (which
     // is what gets the focus). Linux reads the selector's name from its text.
     setAccessibleName(text);
@@ -54,7 +53,13 @@ void SlotSelector::offer(const QStringList& entries)
 {
     addItems(entries);
     // A list added to an empty selector selects its first entry.
-    setFieldText(fieldText_);
+    showFieldText();
+}
+
+void SlotSelector::showFieldText()
+{
+    setCurrentIndex(-1);
+    setEditText(fieldText_);
 }
 
 void SlotSelector::dropSelectionKeepingText()

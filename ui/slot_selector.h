@@ -26,6 +26,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void showFieldText();
     void dropSelectionKeepingText();
 
     QString fieldText_;
