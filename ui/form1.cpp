@@ -38,7 +38,7 @@ Form1::Form1(QWidget* parent)
     for (int i = 0; i < ui_->Combo1->count(); ++i)
         pictures << ui_->Combo1->itemText(i);
     for (std::size_t n = 1; n < selectors_.size(); ++n)
-        selectors_[n]->offer(pictures);
+        selectors_[n]->addItems(pictures);
     // A desktop font larger than the design's gets a larger window, all of
     // it alike, picture included.
     scale_ = DesignScale(*this);

@@ -33,6 +33,11 @@ SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
     // selects a matching entry when the field loses focus; here typed text
     // is never a pick.
     setInsertPolicy(QComboBox::NoInsert);
+    // Nothing is selected until the user picks. A combo box with a
+    // placeholder leaves a list given to it unselected, where it would
+    // otherwise select the first entry and lay its field out twice more.
+    // (An editable one never shows the placeholder.)
+    setPlaceholderText(QStringLiteral(" "));
     disconnect(field, SIGNAL(editingFinished()), this, nullptr);
     connect(field, &QLineEdit::textEdited, this, &SlotSelector::dropSelectionKeepingText);
 }
@@ -40,26 +45,14 @@ SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
 void SlotSelector::setFieldText(const QString& text)
 {
     fieldText_ = text;
-    showFieldText();
+    setCurrentIndex(-1);
+    setEditText(text);
     // The slot, for screen readers, on the selector and on its field (which
     // is what gets the focus). Linux reads the selector's name from its text.
     setAccessibleName(text);
     setAccessibleDescription(text);
     lineEdit()->setAccessibleName(text);
     lineEdit()->setAccessibleDescription(text);
-}
-
-void SlotSelector::offer(const QStringList& entries)
-{
-    addItems(entries);
-    // A list added to an empty selector selects its first entry.
-    showFieldText();
-}
-
-void SlotSelector::showFieldText()
-{
-    setCurrentIndex(-1);
-    setEditText(fieldText_);
 }
 
 void SlotSelector::dropSelectionKeepingText()

@@ -19,14 +19,11 @@ public:
 
     QString fieldText() const { return fieldText_; }
     void setFieldText(const QString& text);
-    // Lists `entries`, with nothing selected.
-    void offer(const QStringList& entries);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void showFieldText();
     void dropSelectionKeepingText();
 
     QString fieldText_;
