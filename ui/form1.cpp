@@ -135,6 +135,6 @@ void Form1::WritePatchFile()
 
 void Form1::EndProgram()
 {
-    emit ended();
+    // The program ends with its last window.
     close();
 }

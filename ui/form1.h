@@ -26,10 +26,6 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-signals:
-    // The user is done: Save succeeded or Exit was pressed.
-    void ended();
-
 public slots:
     void ComposePatch();
     void WritePatchFile();

@@ -16,7 +16,6 @@ int RunProgram(int& argc, char** argv, const std::function<void(QWidget&)>& befo
 
     Form1 window;
     QApplication::setWindowIcon(window.windowIcon());
-    QObject::connect(&window, &Form1::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     if (beforeShow)
         beforeShow(window);
     window.show();
