@@ -45,7 +45,6 @@ SlotSelector::SlotSelector(QWidget* parent) : QComboBox(parent)
 void SlotSelector::setFieldText(const QString& text)
 {
     fieldText_ = text;
-    setCurrentIndex(-1);
     setEditText(text);
     // The slot, for screen readers, on the selector and on its field (which
     // is what gets the focus). Linux reads the selector's name from its text.
