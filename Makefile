@@ -3,7 +3,7 @@
 # Everyday entry points; CMake presets do the real work.
 
 BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := libgtest-dev acl xvfb metacity x11-utils
+TEST_PACKAGES  := libgtest-dev acl strace
 UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
 BENCH_PACKAGES := libbenchmark-dev xvfb metacity x11-utils
 PACKAGE_PACKAGES := dpkg-dev file git
@@ -84,7 +84,7 @@ windows-package:
 
 windows-screenshot:
 	sh tools/windows_build.sh
-	sh tools/wine_smoke.sh build/windows/ui/varnel.exe docs/window-wine.png
+	sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png
 
 windows-bench:
 	sh tools/wine_startup.sh

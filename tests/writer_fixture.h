@@ -1,54 +1,51 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The writer's tests run in a folder of their own, their working folder for
-// the time, and removed afterwards. A case is a row: how to set the folder
-// up, the path to save to (relative), and what must hold afterwards.
+// The writer's tests save in folders of their own. Beside the target stand
+// files of the user's, old enough to pass for a save's abandoned temporary
+// file and some named almost like one, that every save must leave alone.
 
-#include "row_name.h"
 #include "writer.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 std::string Read(const fs::path& p);
 void Put(const fs::path& p, const std::string& bytes);
-// Every entry below `folder`: regular files by content, the rest by kind.
+// Every entry below `folder` by its path from there: regular files by
+// content, links by where they point, the rest by kind.
 std::map<std::string, std::string> Snapshot(const fs::path& folder = ".");
+// Makes `folder` anew with the user's own files in it, and the temporary
+// file that another save has only just made.
+std::map<std::string, std::string> FolderWithBystanders(const fs::path& folder);
+inline const std::string kJustMade = ".varnel-2-0.tmp";
+// What a replaced file keeps of the old one, in this system's terms.
+std::string RightsOf(const fs::path& file);
 
-// Who saves: this process, another user, another user in the test's group,
-// or this user where the system gives no unnamed files (no /proc to name
-// them by), so that temporary files have names while they are written.
-enum class User { Self, Other, GroupMember, Named };
-// Runs `save` as `user`, bounded in time; true when it returned true.
-bool As(User user, const std::function<bool()>& save);
-// Whether this system's own wording of a failure is known to the tests.
-extern const bool kSystemWordsKnown;
-
+// A row: how to set the folder up (false: it cannot be made here), the path
+// to save to, who saves, and what must hold afterwards.
+// Who saves: this process; another user, or one in the test's group; this
+// user on a disk that takes only a few bytes more.
+enum class User { Self, Other, GroupMember, SmallDisk };
 struct Case {
     const char* name;
-    std::function<bool()> setUp;  // false: the case cannot be made here
+    std::function<bool()> setUp;
     std::string path;
-    std::string outcome;  // saved: the file's new content; else the reason
+    std::string outcome;  // the reason it is refused, or where it lands ("": at path)
     bool saved = false;
     User user = User::Self;
-    std::function<void()> check = {};  // what else must hold afterwards
+    std::function<void()> check = {};
 };
-VARNEL_PRINT_ROW_AS_NAME(Case)
-
-class Writer : public ::testing::TestWithParam<Case> {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-private:
-    fs::path home_, dir_;
-};
+// Each system's own rows, and whether its own wording of a failure is known.
+extern const std::vector<Case> kSystemCases;
+extern const bool kSystemWordsKnown;
+// Runs `save` as `user` (where this system has no such user, as this one);
+// true when it returned true.
+bool As(User user, const std::function<bool()>& save);

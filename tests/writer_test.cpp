@@ -7,7 +7,11 @@
 
 #include <cctype>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 std::string Read(const fs::path& p)
@@ -26,82 +30,80 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder)
     std::map<std::string, std::string> all;
     for (auto i = fs::recursive_directory_iterator(folder); i != fs::end(i); ++i) {
         const fs::file_status s = i->symlink_status();
-        all[i->path().u8string()] = fs::is_regular_file(s) ? Read(i->path())
-                                    : fs::is_symlink(s)    ? "link " + fs::read_symlink(*i).string()
-                                                        : "kind " + std::to_string(int(s.type()));
+        all[i->path().lexically_relative(folder).generic_u8string()] =
+            fs::is_regular_file(s) ? Read(i->path())
+            : fs::is_symlink(s)    ? "link " + fs::read_symlink(*i).generic_u8string()
+                                   : "kind " + std::to_string(int(s.type()));
     }
     return all;
 }
 
-void Writer::SetUp()
+std::map<std::string, std::string> FolderWithBystanders(const fs::path& folder)
 {
-    std::random_device random;
-    do
-        dir_ = fs::temp_directory_path() / ("varnel-writer-" + std::to_string(random()));
-    while (!fs::create_directory(dir_));
-    home_ = fs::current_path();
-    fs::current_path(dir_);
-    if (GetParam().setUp && !GetParam().setUp())
-        GTEST_SKIP() << "this case cannot be made here";
-}
-
-void Writer::TearDown()
-{
-    fs::current_path(home_);
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-    EXPECT_FALSE(fs::exists(dir_)) << ec.message();
-}
-
-TEST_P(Writer, SavesOrNamesPathAndReasonAndChangesNothing)
-{
-    const Case& c = GetParam();
-    const auto before = Snapshot();
-    const std::string head = "The patch could not be saved to \"" + c.path + "\": ";
-    std::string message;
-    EXPECT_TRUE(As(c.user, [&] {
-        message = patch::WritePatchFile(c.path, "new\r\n\r").message;
-        // The system's own words differ between Windows versions and Wine;
-        // the program's own start with a small letter.
-        const bool known = kSystemWordsKnown || std::islower(c.outcome[0]);
-        return c.saved ? message.empty()
-                       : message.rfind(head, 0) == 0 &&
-                             (!known || message.substr(head.size()) == c.outcome + ".");
-    })) << message;
-    if (c.saved) {
-        EXPECT_EQ(Read(fs::u8path(c.path)), c.outcome);
-        for (const auto& [name, content] : Snapshot())
-            EXPECT_EQ(name.find(".varnel-"), std::string::npos) << name;
-    } else {
-        EXPECT_EQ(Snapshot(), before);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    for (const char* name : {"bystander", ".varnel-1x.tmp", ".varnel--0.tmp", ".varnel-3-.tmp",
+                             ".varnel-4-0.tmpx", "varnel-5-0.tmp", ".varnel-6_0.tmp"}) {
+        Put(folder / name, "the user's own");
+        fs::last_write_time(folder / name,
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
     }
-    if (c.check)
-        c.check();
+    Put(folder / kJustMade, "another save's");
+    return Snapshot(folder);
 }
 
-const std::string kNew = "new\r\n\r\r\n";  // written as it stands, then CR LF
-
-INSTANTIATE_TEST_SUITE_P(
-    Everywhere, Writer,
-    ::testing::Values(
-        Case{"NewFile", {}, "out.vkp", kNew, true},
-        Case{"ReplacesALongerFile", [] { return Put("out.vkp", std::string(5000, 'x')), true; },
-             "out.vkp", kNew, true},
-        Case{"ANameInOtherScripts",
-             {},
-             u8"P\u0159\u00edli\u0161 \u043c\u0435\u043d\u044e \u83dc\u5355 \U0001F4F1.vkp",
-             kNew,
-             true},
-        Case{"EmptyPath", {}, "", "no file name was given"},
-        Case{"OnlySpaces", {}, " \t ", "no file name was given"},
-        Case{"MissingFolder", {}, "missing/out.vkp", std::strerror(ENOENT)},
-        Case{"FolderAsTarget", [] { return fs::create_directory("sub"); }, "sub",
-             std::strerror(EISDIR)},
-        Case{"TrailingSeparator", [] { return fs::create_directory("sub"); }, "sub/",
-             "the name is a folder, not a file"},
-        Case{"DotDot", [] { return fs::create_directory("sub"); }, "sub/..",
-             "the name is a folder, not a file"}),
-    RowName());
+TEST(Writer, SavesOrNamesPathAndReasonAndChangesNothing)
+{
+    const std::string kFolderName = "the name is a folder, not a file";
+    std::vector<Case> rows = {
+        // clang-format off
+        {"NewFile", {}, "out.vkp", "", true},
+        {"ReplacesALongerFile", [] { return Put("out.vkp", std::string(5000, 'x')), true; }, "out.vkp", "", true},
+        {"ANameInOtherScripts", {}, u8"P\u0159\u00edli\u0161 \u043c\u0435\u043d\u044e \u83dc\u5355 \U0001F4F1.vkp", "", true},
+        {"EmptyPath", {}, "", "no file name was given"},
+        {"OnlySpaces", {}, " \t ", "no file name was given"},
+        {"MissingFolder", {}, "missing/out.vkp", std::strerror(ENOENT)},
+        {"TrailingSeparator", [] { return fs::create_directory("sub"); }, "sub/", kFolderName},
+        {"DotDot", [] { return fs::create_directory("sub"); }, "sub/..", kFolderName},
+        {"Dot", {}, ".", kFolderName},
+        // clang-format on
+    };
+    rows.insert(rows.end(), kSystemCases.begin(), kSystemCases.end());
+    const fs::path home = fs::current_path(),
+                   dir = fs::temp_directory_path() /
+                         ("varnel-writer-" + std::to_string(std::random_device()()));
+    for (const Case& c : rows) {
+        SCOPED_TRACE(c.name);
+        fs::current_path(home);
+        auto expected = FolderWithBystanders(dir);
+        fs::current_path(dir);
+        if (c.setUp && !c.setUp()) {
+            std::printf("%s: cannot be made here\n", c.name);
+            continue;
+        }
+        expected = Snapshot();
+        const fs::path lands = fs::u8path(c.outcome.empty() ? c.path : c.outcome);
+        const std::string rights = fs::is_regular_file(lands) ? RightsOf(lands) : "";
+        if (c.saved)
+            expected[lands.generic_u8string()] = "new\r\r\n";
+        const std::string head = "The patch could not be saved to \"" + c.path + "\": ";
+        EXPECT_TRUE(As(c.user, [&] {
+            const std::string message = patch::WritePatchFile(c.path, "new\r").message;
+            // The system's own words differ between Windows versions and
+            // Wine; the program's own start with a small letter.
+            const bool known = kSystemWordsKnown || std::islower(c.outcome[0]);
+            return c.saved ? message.empty()
+                           : message.rfind(head, 0) == 0 && message.size() > head.size() + 1 &&
+                                 (!known || message.substr(head.size()) == c.outcome + ".");
+        }));
+        EXPECT_EQ(Snapshot(), expected);
+        EXPECT_TRUE(!c.saved || RightsOf(lands) == rights || rights.empty()) << rights;
+        if (c.check)
+            c.check();
+    }
+    fs::current_path(home);
+    fs::remove_all(dir);
+}
 
 TEST(ReservedWindowsName, Recognised)
 {
@@ -114,8 +116,9 @@ TEST(ReservedWindowsName, Recognised)
         EXPECT_FALSE(patch::IsReservedWindowsName(name)) << name;
 }
 
-// What a save names its temporary files by, any save of any process tells
-// apart later, so that what a killed save left goes; and no name comes twice.
+// A save tells its temporary files, and every other save's, from the user's
+// files (which stand beside every save here), so that what a killed save
+// left can go; and no name comes twice.
 TEST(TemporaryName, KnownAsOneAndNeverTwice)
 {
     const std::string first = patch::detail::TemporaryName(4294967295ul),

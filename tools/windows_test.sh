@@ -19,5 +19,5 @@ wine_up
 # The run by keys goes ahead whatever the tests say; both must pass.
 tests=0
 ctest --preset windows || tests=$?
-sh tools/wine_smoke.sh build/windows/ui/varnel.exe "${1:-}"
+sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe "${1:-}"
 [ "$tests" -eq 0 ] || { echo "windows-test: the tests under Wine failed (see above)" >&2; exit 1; }

@@ -6,6 +6,8 @@
 #               fonts, and one Wine server for the whole run
 #   x_window T  waits for a window titled T, gives it the keyboard and
 #               prints its id
+#   x_shot I F  writes window I, with the frame the window manager gave it,
+#               to the picture F
 #   wine_x_down ends what the two started; call it on exit
 # With windows on screen, call x_up first: Wine's desktop process starts
 # with the prefix and needs the display then.
@@ -58,6 +60,21 @@ x_window() {
     xdotool windowactivate --sync "$_id" >/dev/null 2>&1 || xdotool windowfocus --sync "$_id"
     sleep 0.3
     echo "$_id"
+}
+
+x_shot() {
+    sleep 0.5
+    _frame=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    _left=${_frame%%,*}; _rest=${_frame#*,}; _right=${_rest%%,*}; _rest=${_rest#*,}
+    _top=${_rest%%,*}; _bottom=${_rest#*,}
+    _info=$(xwininfo -id "$1")
+    _x=$(echo "$_info" | sed -n 's/.*Absolute upper-left X: *//p')
+    _y=$(echo "$_info" | sed -n 's/.*Absolute upper-left Y: *//p')
+    _w=$(echo "$_info" | sed -n 's/.*Width: *//p')
+    _h=$(echo "$_info" | sed -n 's/.*Height: *//p')
+    mkdir -p "$(dirname "$2")"
+    import -window root -crop "$((_w + _left + _right))x$((_h + _top + _bottom))+$((_x - _left))+$((_y - _top))" +repage "$2"
+    echo "wrote $2"
 }
 
 wine_up() {
