@@ -213,8 +213,7 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
         }
     fs::remove_all(dir);
     EXPECT_GT(injected, 50);
-    std::printf("%d failures injected into %d kinds of save\n", injected, kinds);
-    if (kinds < 4)
-        GTEST_SKIP() << "saves with named temporary files need root and a mount namespace; "
-                     << injected << " failures of the others kept the promise";
+    std::printf("%d failures injected into %d kinds of save%s\n", injected, kinds,
+                kinds < 4 ? "; saves with named temporary files need root and a mount namespace"
+                          : "");
 }

@@ -17,10 +17,16 @@
 
 namespace {
 
+// A box as the user met it; its text is shown as it stands, never as markup.
 QString Box(int icon, const QString& text, const QString& title = "Varnel menu pictures",
-            int buttons = QMessageBox::Ok)
+            int buttons = QMessageBox::Ok, int format = Qt::PlainText)
 {
-    return QStringLiteral("%1 [%2, %3] %4").arg(title).arg(icon).arg(buttons).arg(text);
+    return QStringLiteral("%1 [%2, %3, %4] %5")
+        .arg(title)
+        .arg(icon)
+        .arg(buttons)
+        .arg(format)
+        .arg(text);
 }
 
 // Clicks OK on every modal message box as soon as it is up, and keeps what
@@ -33,7 +39,8 @@ struct BoxAnswerer : QTimer {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
-            boxes << Box(box->icon(), box->text(), box->windowTitle(), box->standardButtons());
+            boxes << Box(box->icon(), box->text(), box->windowTitle(), box->standardButtons(),
+                         box->textFormat());
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             box->parentWidget()->window()->activateWindow();  // as a window manager would
         });
@@ -80,7 +87,7 @@ private slots:
         QTRY_VERIFY(combos[0]->hasFocus());
         QCOMPARE(path->text(), QStringLiteral("C:\\windows\\plocha\\Varnel.vkp"));
         const QTemporaryDir dir;
-        const QString missing = dir.filePath("missing/Varnel.vkp"),
+        const QString missing = dir.filePath("missing/<b>x</b>.vkp"),
                       saved = dir.filePath(QStringLiteral("men\u00fc \u83dc\u5355.vkp"));
         BoxAnswerer answerer;
         QTest::mouseClick(make, Qt::LeftButton);
