@@ -131,6 +131,10 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
     const fs::path dir =
                        fs::temp_directory_path() / ("varnel-faults-" + std::to_string(::getpid())),
                    trace = dir / "trace", folder = dir / "save", target = folder / "out.vkp";
+    const struct Tidy {
+        const fs::path& dir;
+        ~Tidy() { fs::remove_all(dir); }
+    } tidy{dir};  // however the test ends
     const std::string text(3000, 'n'),
         head = "The patch could not be saved to \"" + target.string() + "\": ";
     int injected = 0, kinds = 0;
@@ -211,7 +215,6 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
                     EXPECT_EQ(Snapshot(folder), expected) << what << out;
                 }
         }
-    fs::remove_all(dir);
     EXPECT_GT(injected, 50);
     std::printf("%d failures injected into %d kinds of save%s\n", injected, kinds,
                 kinds < 4 ? "; saves with named temporary files need root and a mount namespace"
