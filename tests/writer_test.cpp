@@ -75,13 +75,13 @@ TEST(Writer, SavesOrNamesPathAndReasonAndChangesNothing)
     for (const Case& c : rows) {
         SCOPED_TRACE(c.name);
         fs::current_path(home);
-        auto expected = FolderWithBystanders(dir);
+        FolderWithBystanders(dir);
         fs::current_path(dir);
         if (c.setUp && !c.setUp()) {
             std::printf("%s: cannot be made here\n", c.name);
             continue;
         }
-        expected = Snapshot();
+        auto expected = Snapshot();
         const fs::path lands = fs::u8path(c.outcome.empty() ? c.path : c.outcome);
         const std::string rights = fs::is_regular_file(lands) ? RightsOf(lands) : "";
         if (c.saved)
