@@ -42,8 +42,9 @@ std::map<std::string, std::string> FolderWithBystanders(const fs::path& folder)
 {
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const char* name : {"bystander", ".varnel-1x.tmp", ".varnel--0.tmp", ".varnel-3-.tmp",
-                             ".varnel-4-0.tmpx", "varnel-5-0.tmp", ".varnel-6_0.tmp"}) {
+    for (const char* name :
+         {"bystander", ".varnel-1x.tmp", ".varnel--0.tmp", ".varnel-3-.tmp", ".varnel-4-0.tmpx",
+          "varnel-5-0.tmp", ".varnel-6_0.tmp", "12-34.tmp"}) {
         Put(folder / name, "the user's own");
         fs::last_write_time(folder / name,
                             fs::file_time_type::clock::now() - std::chrono::hours(1));
