@@ -246,11 +246,12 @@ std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
     // The list of who may do what: the old file's, or none, even where the
     // folder would hand a new file one of its own. Without its list, the
     // file's group bits, which are the list's mask, would open it to its
-    // whole group.
+    // whole group. A list that cannot be read cannot be kept either.
     if (const auto acl = Attribute(old, kAclAttribute)) {
         if (::fsetxattr(fd, kAclAttribute, acl->data(), acl->size(), 0) != 0)
             return std::string(messages::kAclNotKept);
-    } else if (errno == ENODATA && ::fremovexattr(fd, kAclAttribute) != 0 && errno != ENODATA) {
+    } else if ((errno != ENODATA && errno != ENOTSUP) ||
+               (::fremovexattr(fd, kAclAttribute) != 0 && errno != ENODATA && errno != ENOTSUP)) {
         return std::string(messages::kAclNotKept);
     }
 

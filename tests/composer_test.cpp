@@ -18,9 +18,9 @@ namespace {
 
 using Choice = patch::Selections;
 
-// Audio, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
+// Help, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
 // Card-Explorer, Divert, Message, Record; "Right arow" alone.
-constexpr Choice kKeyboard{3, 6, 9, 12, 15, 2, 5, 8, 11, 14, 1, 4};
+constexpr Choice kKeyboard{15, 6, 9, 12, 15, 2, 5, 8, 11, 14, 1, 4};
 const std::string kFile = [] {
     std::ifstream in(VARNEL_KEYBOARD_VKP, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

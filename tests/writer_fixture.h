@@ -20,14 +20,12 @@ namespace fs = std::filesystem;
 std::string Read(const fs::path& p);
 void Put(const fs::path& p, const std::string& bytes);
 // Every entry below `folder` by its path from there: regular files by
-// content, links by where they point, the rest by kind.
+// content, the rest (links too) by kind.
 std::map<std::string, std::string> Snapshot(const fs::path& folder = ".");
 // Makes `folder` anew with the user's own files in it, and the temporary
 // file that another save has only just made.
 std::map<std::string, std::string> FolderWithBystanders(const fs::path& folder);
 inline const std::string kJustMade = ".varnel-2-0.tmp";
-// What a replaced file keeps of the old one, in this system's terms.
-std::string RightsOf(const fs::path& file);
 
 // A row: how to set the folder up (false: it cannot be made here), the path
 // to save to, who saves, and what must hold afterwards.

@@ -13,13 +13,6 @@ bool As(User, const std::function<bool()>& save)
     return save();
 }
 
-// ReplaceFileW keeps a replaced file's attributes and security on Windows,
-// though not under Wine: nothing to compare here.
-std::string RightsOf(const fs::path&)
-{
-    return {};
-}
-
 const std::string kReserved = "the name is reserved for a device on Windows";
 
 // Device names are reserved in every folder; writing to one would report

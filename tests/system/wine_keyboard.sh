@@ -25,9 +25,10 @@ mkdir "$work/cwd"
 app=$!
 id=$(x_window Varnel) || { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
-# Audio, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
-# Card-Explorer, Divert, Message, Record: presses of Down from no picture.
-for downs in 4 7 10 13 16 3 6 9 12 15 2 5; do
+# Help, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
+# Card-Explorer, Divert, Message, Record: presses of Down from no picture
+# (past the list's end too, where Down stays).
+for downs in 17 7 10 13 17 3 6 9 12 15 2 5; do
     keys $(yes Down | head -n "$downs") Tab
 done
 # Make, Right soft key, Right arow: tick the arrow key, back to Make.
