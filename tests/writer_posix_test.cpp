@@ -80,6 +80,7 @@ const std::vector<Case> kSystemCases = {
     {"ALinkToTheFile", [] { return File("real.vkp") && ::symlink("real.vkp", "link") == 0; }, "link", "real.vkp", true},
     {"TheDefaultWindowsPath", {}, "C:\\windows\\plocha\\Varnel.vkp", kDrive},
     {"ABareWindowsDrive", {}, "C:\\", kDrive},
+    {"AWindowsPathWithSlashes", {}, "d:/Varnel.vkp", kDrive},
     {"ANamedPipe", [] { return ::mkfifo("pipe", 0600) == 0 && ::open("pipe", O_RDONLY | O_NONBLOCK) >= 0; }, "pipe",
      "it is a named pipe, not a file"},
     {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty", "it is a device, not a file"},
@@ -88,7 +89,7 @@ const std::vector<Case> kSystemCases = {
     {"ASocket", [] { return ::mknod("socket", S_IFSOCK | 0600, 0) == 0; }, "socket", "it is a socket, not a file"},
     // The owner had a right that the saver has not; the group one that others have not.
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0164); }, "shared.vkp", kGain, false, User::GroupMember},
-    {"TheSaversGroupWouldGainTheGroupsRights", [] { return Shared(0612, 0777); }, "shared.vkp", kGain, false, User::Other},
+    {"TheSaversGroupWouldGainTheGroupsRights", [] { return Shared(0212, 0777); }, "shared.vkp", kGain, false, User::Other},
 };
 // clang-format on
 
