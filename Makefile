@@ -1,90 +1,102 @@
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Everyday entry points; CMake presets do the real work.
+# Everyday entry points: each installs the Debian packages it needs, then
+# hands over to a CMake workflow preset.
 
-BUILD_PACKAGES := cmake ninja-build g++ make
-TEST_PACKAGES  := libgtest-dev acl strace
-UI_PACKAGES    := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
-BENCH_PACKAGES := libbenchmark-dev xvfb metacity x11-utils
-PACKAGE_PACKAGES := dpkg-dev file git
-
-.PHONY: all test wine-test run bench asan screenshot package clean deps-test deps-run deps-bench
+BUILD   := cmake ninja-build g++ make
+UI      := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
+TESTS   := libgtest-dev acl strace
+X11     := xvfb openbox xdotool x11-utils
+BENCH   := libbenchmark-dev
+DEB     := dpkg-dev file git lintian reuse appstream man-db imagemagick desktop-file-utils \
+           devscripts binutils hicolor-icon-theme gtk-update-icon-cache
+MINGW   := g++-mingw-w64-x86-64-posix googletest
+WINDOWS := $(MINGW) qt6-base-dev qt6-base-dev-tools xz-utils
+WINE    := wine wine64 fonts-wine nsis $(X11)
 
 all: test
 
-deps-test:
-	@sh tools/deps.sh $(BUILD_PACKAGES) $(TEST_PACKAGES) $(UI_PACKAGES)
+# Installs whichever of PACKAGES is missing (with sudo when not root); where
+# there is no apt-get, names them and stops.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${db:Status-Status}\n' $$p 2>/dev/null | \
+	    grep -qx installed || printf ' %s' $$p; done); [ -z "$$missing" ] && exit 0; \
+	command -v apt-get >/dev/null || { echo "Varnel needs these packages (Debian names):$$missing" >&2; exit 1; }; \
+	sudo=$$([ "$$(id -u)" -eq 0 ] || echo sudo); echo "Installing missing packages:$$missing"; \
+	$$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing
 
-deps-run:
-	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES)
+# The Windows tests join in where Wine and MinGW-w64 are installed.
+test:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(TESTS)"
+	cmake --workflow --preset debug
+	@if command -v wine >/dev/null && command -v x86_64-w64-mingw32-g++-posix >/dev/null; then \
+	    cmake --workflow --preset windows-cross; \
+	else echo "Wine or MinGW-w64 is not installed: 'make wine-test' installs them and runs the Windows tests."; fi
 
-deps-bench:
-	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(BENCH_PACKAGES)
-
-test: deps-test
-	cmake --preset debug
-	cmake --build --preset debug
-	ctest --preset debug
-	@if command -v wine >/dev/null 2>&1 && command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then \
-	    sh tools/wine_test.sh; \
-	else \
-	    echo "Wine or MinGW-w64 is not installed: the Windows tests were skipped ('make wine-test' installs and runs them)."; \
-	fi
-
-# The patch core and its tests built for Windows and run under Wine.
 wine-test:
-	sh tools/wine_test.sh
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(MINGW) wine wine64"
+	cmake --workflow --preset windows-cross
 
-run: deps-run
+asan:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(TESTS)"
+	cmake --workflow --preset asan
+
+run:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI)"
 	cmake --preset release
 	cmake --build --preset release --target varnel
 	./build/release/ui/varnel
 
-asan: deps-test
-	cmake --preset asan
-	cmake --build --preset asan
-	ctest --preset asan
+# CPack would give the outer archive's members the builder's umask.
+package:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(DEB)"
+	umask 022 && cmake --workflow --preset package
 
-bench: deps-bench
+package-check:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(DEB)"
+	umask 022 && cmake --workflow --preset package-check
+
+bench:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(BENCH) $(X11)"
 	cmake --preset bench
 	cmake --build --preset bench
 	./build/bench/bench/patch_bench --benchmark_repetitions=15 --benchmark_report_aggregates_only=true
 	./build/bench/bench/startup/startup_bench 40
-	sh tools/with_x11.sh ./build/bench/bench/startup/startup_bench --x11 40
+	sh tests/support/x11.sh ./build/bench/bench/startup/startup_bench --x11 40
 
-screenshot: deps-run
+screenshot:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(X11) imagemagick qt6ct"
 	cmake --preset release
 	cmake --build --preset release --target varnel
-	sh tools/screenshot.sh build/release/ui/varnel 14
-
-# A Debian package in build/release; its dependencies are read off the binary.
-# CPack would give the outer archive's members the builder's umask.
-package:
-	@sh tools/deps.sh $(BUILD_PACKAGES) $(UI_PACKAGES) $(PACKAGE_PACKAGES)
-	cmake --preset release
-	cmake --build --preset release
-	cd build/release && umask 022 && cpack
+	sh tests/support/x11.sh sh tools/screenshot.sh build/release/ui/varnel 14
 
 clean:
 	rm -rf build
 
 # Windows: one static varnel.exe, cross-built with MinGW-w64 and a static Qt
-# that tools/windows_qt.sh makes once (about an hour) or takes from a
-# prebuilt tarball; tested, driven and packaged under Wine.
-.PHONY: windows windows-test windows-package windows-screenshot windows-bench
+# that tools/windows_qt.sh takes from a prebuilt tarball or makes once
+# (about an hour). Building needs no Wine; testing runs under it.
+QT_WINDOWS = VARNEL_QT_WINDOWS=$$(sh tools/windows_qt.sh where)
 
 windows:
-	sh tools/windows_build.sh
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(WINDOWS)"
+	sh tools/windows_qt.sh ensure
+	$(QT_WINDOWS) cmake --preset windows
+	$(QT_WINDOWS) cmake --build --preset windows
 
-windows-test:
-	sh tools/windows_test.sh
+windows-test: windows
+	@$(MAKE) -s deps PACKAGES="$(WINE) fonts-dejavu-core"
+	$(QT_WINDOWS) cmake --workflow --preset windows
 
-windows-package:
-	sh tools/windows_package.sh
+windows-screenshot: windows
+	@$(MAKE) -s deps PACKAGES="$(WINE) imagemagick"
+	. build/windows/wine.env && sh tests/support/x11.sh sh -c 'wine wineboot --init && \
+	    sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png'
 
-windows-screenshot:
-	sh tools/windows_build.sh
-	sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png
+windows-bench: windows
+	@$(MAKE) -s deps PACKAGES="$(WINE)"
+	$(QT_WINDOWS) cmake --build --preset windows --target probe_varnel probe_baseline
+	. build/windows/wine.env && sh tests/support/x11.sh sh bench/startup/wine.sh
 
-windows-bench:
-	sh tools/wine_startup.sh
+.PHONY: all deps test wine-test asan run package package-check bench screenshot clean \
+        windows windows-test windows-screenshot windows-bench

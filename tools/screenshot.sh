@@ -1,26 +1,32 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the pictures of the real program in docs/: docs/window.png at the
-# platform's default font, and docs/window-<size>pt.png for each further
-# font size given, set through the qt6ct platform theme.
-# Usage: tools/screenshot.sh [path/to/varnel] [point size ...]
+# Takes the pictures in docs/, on the display that tests/support/x11.sh gives:
+#   screenshot.sh [path/to/varnel] [point size ...]
+#       docs/window.png at the platform's default font, and
+#       docs/window-<size>pt.png for each size given (set through qt6ct)
+#   screenshot.sh window ID FILE
+#       window ID with the frame the window manager gave it, into FILE
 set -eu
-cd "$(dirname "$0")/.."
+if [ "${1:-}" = window ]; then
+    sleep 0.5
+    frame=$(xprop -id "$2" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    IFS=, read -r left right top bottom <<EOT
+$frame
+EOT
+    info=$(xwininfo -id "$2")
+    get() { echo "$info" | sed -n "s/.*$1: *//p"; }
+    x=$(get 'Absolute upper-left X') y=$(get 'Absolute upper-left Y') w=$(get Width) h=$(get Height)
+    import -window root -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage "$3"
+    echo "wrote $3"
+    exit 0
+fi
 
-sh tools/deps.sh xvfb xauth imagemagick x11-utils qt6ct
-program=${1:-build/release/ui/varnel}
+program=$(realpath "${1:-build/release/ui/varnel}")
 [ $# -gt 0 ] && shift
-[ -x "$program" ] || { echo "no program at $program: run 'make run' or build first" >&2; exit 1; }
-
-display=:$(( 90 + $$ % 9 ))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
 app=
-trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
-sleep 1
-
+trap 'kill $app 2>/dev/null; rm -rf "$work"' EXIT INT TERM
 shoot() {  # shoot <output> [point size]
     if [ -n "${2:-}" ]; then
         mkdir -p "$work/config/qt6ct"
@@ -30,24 +36,15 @@ shoot() {  # shoot <output> [point size]
         theme=
     fi
     # Started in an empty folder so that nothing it might do lands here.
-    (cd "$work" && env DISPLAY="$display" QT_QPA_PLATFORM=xcb $theme "$OLDPWD/$program") >/dev/null 2>&1 &
+    (cd "$work" && env QT_QPA_PLATFORM=xcb $theme "$program") >/dev/null 2>&1 &
     app=$!
-    id=
-    for _ in $(seq 50); do
-        id=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null |
-             awk '/"Varnel": \("varnel"/ {print $1; exit}')
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || { echo "the window did not appear" >&2; exit 1; }
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name '^Varnel$' | head -n 1)
     sleep 0.5
-    mkdir -p docs
-    DISPLAY=$display import -window "$id" "$1"
+    import -window "$id" "$1"
     kill "$app"
     wait "$app" 2>/dev/null || true
     echo "wrote $1"
 }
-
 shoot docs/window.png
 for size in "$@"; do
     shoot "docs/window-${size}pt.png" "$size"

@@ -57,7 +57,7 @@ esac
 # The host tools decide the version: moc, uic and rcc of the same Qt must
 # process the sources for the Windows libraries.
 if [ "$mode" != where ]; then
-    sh tools/deps.sh $HOST_PACKAGES
+    make -s deps PACKAGES="$HOST_PACKAGES"
 fi
 debian_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools 2>/dev/null || true)
 [ -n "$debian_version" ] || die "qt6-base-dev-tools is not installed"
@@ -148,7 +148,7 @@ fetch_source() {
 }
 
 build() {
-    sh tools/deps.sh $BUILD_PACKAGES
+    make -s deps PACKAGES="$BUILD_PACKAGES"
     jobs=${VARNEL_QT_JOBS:-$(nproc)}
     work="$prefix-build"
     say "building Qt $qt_version for Windows from Debian's source package into $prefix"

@@ -1,29 +1,27 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real varnel.exe under Wine, in a virtual X server with a window
-# manager, driven by key presses alone, as a user without a mouse would:
-# twelve pictures picked with the arrow keys, "Right arow" ticked, Make, a
-# path typed, Save. The program must end, having written exactly the file
-# beside this script, and nothing else.
-#   tests/system/wine_keyboard.sh [varnel.exe] [screenshot.png]
-# Uses the display and Wine prefix of the script that runs it, or starts its own.
+# The real varnel.exe under Wine, driven by key presses alone, as a user
+# without a mouse would: twelve pictures picked with the arrow keys, "Right
+# arow" ticked, Make, a path typed, Save. The program must end, having
+# written exactly the file beside this script, and nothing else.
+#   wine_keyboard.sh varnel.exe [screenshot.png]   on a display with a
+#   window manager (tests/support/x11.sh), Wine's settings in the environment
 set -eu
-cd "$(dirname "$0")/../.."
-exe=${1:-build/windows/ui/varnel.exe}
-. tools/wine_env.sh
+exe=$(realpath "$1")
+expected=$(dirname "$(realpath "$0")")/keyboard.vkp
 work=$(mktemp -d)
-trap 'rm -rf "$work"; wine_x_down' EXIT INT TERM
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-    x_up
-    wine_up
-fi
+trap 'rm -rf "$work"' EXIT INT TERM
 
 # Started in an empty folder, so that nothing it might write by itself goes unnoticed.
 mkdir "$work/cwd"
-(cd "$work/cwd" && exec wine "$OLDPWD/$exe") >"$work/wine.log" 2>&1 &
+(cd "$work/cwd" && exec wine "$exe") >"$work/wine.log" 2>&1 &
 app=$!
-id=$(x_window Varnel) || { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
+# Until the window manager has framed it, it cannot be made the active window.
+id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Varnel$' | head -n 1) &&
+    timeout 10 sh -c "until xprop -id $id _NET_FRAME_EXTENTS | grep -q =; do sleep 0.1; done" &&
+    xdotool windowactivate --sync "$id" ||
+    { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 # Help, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
 # Card-Explorer, Divert, Message, Record: presses of Down from no picture
@@ -33,7 +31,7 @@ for downs in 17 7 10 13 17 3 6 9 12 15 2 5; do
 done
 # Make, Right soft key, Right arow: tick the arrow key, back to Make.
 keys Tab Tab space shift+Tab shift+Tab
-[ -z "${2:-}" ] || x_shot "$id" "$2"
+[ -z "${2:-}" ] || sh "$(dirname "$0")/../../tools/screenshot.sh" window "$id" "$2"
 # Make, then Right soft key, Right arow, Save and the path; the path; Save.
 keys space Tab Tab Tab Tab ctrl+a
 xdotool type --clearmodifiers --delay 30 "Z:$(printf '%s' "$work/patch.vkp" | tr / '\\')"
@@ -44,6 +42,6 @@ for _ in $(seq 100); do
 done
 kill -0 "$app" 2>/dev/null && { echo "varnel.exe did not end after Save" >&2; exit 1; }
 wait "$app" || { echo "varnel.exe ended with a failure" >&2; exit 1; }
-cmp tests/system/keyboard.vkp "$work/patch.vkp"
+cmp "$expected" "$work/patch.vkp"
 [ -z "$(ls -A "$work/cwd")" ] || { echo "varnel.exe wrote into its working folder" >&2; exit 1; }
 echo "varnel.exe under Wine: picks, a key, Make and Save by keyboard wrote the exact $(stat -c %s "$work/patch.vkp") bytes, and ended"

@@ -1,26 +1,16 @@
 #!/bin/sh
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `make windows-package`: the zip and the installer of the Windows program,
-# in build/windows, each checked. The installer runs silently under Wine as
-# a user would run it: the program, its uninstaller, its Start-menu entry and
-# its "Installed apps" entry must appear for that user alone, the entry must
-# start the program, and the silent uninstall must take everything away.
+# The zip and the installer of the Windows program, as CPack made them. The
+# installer runs silently under Wine as a user would run it: the program,
+# its uninstaller, its Start-menu entry and its "Installed apps" entry must
+# appear for that user alone, the entry must start the program, and the
+# silent uninstall must take everything away.
+#   check.sh varnel.exe zip installer.exe   (absolute paths) on a display with a window
+#   manager (tests/support/x11.sh), Wine's settings in the environment
 set -eu
-cd "$(dirname "$0")/.."
-. tools/wine_env.sh
-
-sh tools/deps.sh nsis $WINE_PACKAGES $X_PACKAGES
-sh tools/windows_build.sh varnel
-(cd build/windows && cpack)
-
-config=build/windows/CPackConfig.cmake
-name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$config")
-installer_name=$(sed -n 's/^set(CPACK_VARNEL_INSTALLER_NAME "\(.*\)")$/\1/p' "$config")
-zip=build/windows/$name.zip
-installer=build/windows/$installer_name.exe
-exe=build/windows/ui/varnel.exe
-
+exe=$1 zip=$2 installer=$3
+name=$(basename "$zip" .zip)
 fail() { echo "windows-package: $*" >&2; exit 1; }
 
 # The zip: one folder with the program and its three texts, nothing else.
@@ -28,17 +18,15 @@ listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 wanted="$name/LICENSE.txt $name/README.txt $name/THIRD-PARTY.txt $name/varnel.exe "
 [ "$listing" = "$wanted" ] || fail "the zip holds: $listing"
 unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"; wine_x_down' EXIT INT TERM
-(cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip")
+trap 'rm -rf "$unpacked"' EXIT INT TERM
+(cd "$unpacked" && cmake -E tar xf "$zip")
 cmp "$unpacked/$name/varnel.exe" "$exe" || fail "the zip's varnel.exe is not the one built"
-cmp "$unpacked/$name/LICENSE.txt" LICENSE || fail "the zip's LICENSE.txt is not LICENSE"
+cmp "$unpacked/$name/LICENSE.txt" "$(dirname "$0")/../../LICENSE" || fail "the zip's LICENSE.txt is not LICENSE"
 
 # The installer asks Windows for no administrator rights.
 grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" ||
     fail "the installer does not run as the invoking user"
 
-x_up
-wine_up
 # Where this user's programs, Start menu and registry are.
 winvar() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
 programs="$(winepath -u "$(winvar LOCALAPPDATA)" 2>/dev/null)/Programs/Varnel"
@@ -61,7 +49,8 @@ echo "installed for this user into $programs, with its Start-menu entry"
 # The entry starts the program; Shift+Tab from the first selector reaches
 # Exit, and Space ends it.
 wine start "$(winepath -w "$menu/Varnel.lnk")" >/dev/null 2>&1 &
-x_window Varnel >/dev/null || fail "the Start-menu entry did not start Varnel"
+timeout 30 xdotool search --sync --onlyvisible --name '^Varnel$' windowfocus --sync >/dev/null ||
+    fail "the Start-menu entry did not start Varnel"
 xdotool key --clearmodifiers --delay 40 shift+Tab space
 for _ in $(seq 100); do
     xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1 || break

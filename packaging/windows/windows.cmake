@@ -20,7 +20,7 @@ set(VARNEL_INSTALLER_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
 set(CPACK_VARNEL_INSTALLER_NAME "${VARNEL_INSTALLER_NAME}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnel)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Varnel)
-# Read by cmake/windows/NSIS.template.in, which replaces CPack's own: that
+# Read by NSIS.template.in, which replaces CPack's own: that
 # one asks for administrator rights and installs for all users.
 set(CPACK_VARNEL_EXE varnel.exe)
 set(CPACK_VARNEL_ICON "${PROJECT_SOURCE_DIR}/ui/art/varnel.ico")
@@ -50,11 +50,20 @@ foreach(entry IN LISTS VARNEL_NOTICE_SOURCES)
   file(APPEND "${notices}" "\n\n==== ${CMAKE_MATCH_1} ====\n\n${text}")
 endforeach()
 
-configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/README.txt.in
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in
                ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${PROJECT_BINARY_DIR}/README.txt ${notices} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows/cpack_per_generator.cmake)
-list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_per_generator.cmake)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 include(CPack)
+
+# Checked as a user meets them, under Wine (make windows-test).
+if(VARNEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
+  add_test(NAME windows_packages COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/x11.sh
+           sh ${CMAKE_CURRENT_LIST_DIR}/check.sh $<TARGET_FILE:varnel>
+           ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip ${PROJECT_BINARY_DIR}/${VARNEL_INSTALLER_NAME}.exe)
+  set_tests_properties(windows_packages PROPERTIES LABELS package FIXTURES_REQUIRED wine
+                       ENVIRONMENT "${VARNEL_WINE_ENV}")
+endif()

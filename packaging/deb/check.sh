@@ -4,12 +4,9 @@
 # Checks the built Debian package with Debian's own tools, before anything
 # is installed: lintian, the licence data of the sources, the AppStream
 # metainfo and the manual page as they are inside the package.
+#   check.sh build/release/varnel_<version>   (the package's name without _<arch>.deb)
 set -eu
-cd "$(dirname "$0")/.."
-
-deb=$(ls -t build/release/varnel_*.deb 2>/dev/null | head -n 1)
-[ -n "$deb" ] || { echo "no package: run 'make package' first" >&2; exit 1; }
-sh tools/deps.sh lintian reuse appstream man-db imagemagick
+deb=$(ls "$1"_*.deb) || { echo "no package: run 'make package' first" >&2; exit 1; }
 
 fail() { echo "$*" >&2; exit 1; }
 work=$(mktemp -d)

@@ -40,8 +40,8 @@ install(CODE "
 find_program(VARNEL_GZIP gzip REQUIRED)
 set(docs ${PROJECT_BINARY_DIR}/doc)
 configure_file(docs/varnel.1.in ${docs}/varnel.1 @ONLY)
-configure_file(packaging/changelog.in ${docs}/changelog @ONLY)
-configure_file(packaging/copyright.in ${docs}/copyright @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${docs}/changelog @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${docs}/copyright @ONLY)
 foreach(file varnel.1 changelog)
   # -n: no name or time in the header, so the bytes depend on the text alone.
   add_custom_command(OUTPUT ${docs}/${file}.gz
@@ -53,3 +53,18 @@ add_custom_target(varnel_docs ALL DEPENDS ${docs}/varnel.1.gz ${docs}/changelog.
 install(FILES ${docs}/varnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${docs}/copyright ${docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+
+# The checks of the package that CPack made: Debian's tools on it, two more
+# builds of the commit to the same bytes, and an install, start and removal.
+option(VARNEL_PACKAGE_CHECKS "Check the package as tests" OFF)
+if(VARNEL_PACKAGE_CHECKS)
+  enable_testing()
+  set(deb ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_NAME}_${PROJECT_VERSION})
+  foreach(check check install_remove reproducible)
+    add_test(NAME deb_${check} COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/${check}.sh ${deb}
+             WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  endforeach()
+  set_tests_properties(deb_check deb_install_remove deb_reproducible PROPERTIES LABELS package
+                       SKIP_RETURN_CODE 77 RESOURCE_LOCK dpkg)
+  set_tests_properties(deb_reproducible PROPERTIES TIMEOUT 1200)
+endif()

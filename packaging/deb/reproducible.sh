@@ -4,8 +4,8 @@
 # Builds the Debian package of the current commit twice, each time from a
 # fresh clone in a folder of its own, the second later, under another umask
 # and time zone, and fails unless both packages are the same bytes.
+# Run from the top of the sources.
 set -eu
-cd "$(dirname "$0")/.."
 
 commit=$(git rev-parse HEAD)
 [ -z "$(git status --porcelain --untracked-files=no)" ] ||
