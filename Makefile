@@ -48,13 +48,9 @@ run:
 	./build/release/ui/varnel
 
 # CPack would give the outer archive's members the builder's umask.
-package:
+package package-check:
 	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(DEB)"
-	umask 022 && cmake --workflow --preset package
-
-package-check:
-	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(DEB)"
-	umask 022 && cmake --workflow --preset package-check
+	umask 022 && cmake --workflow --preset $@
 
 bench:
 	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(BENCH) $(X11)"

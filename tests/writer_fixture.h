@@ -39,7 +39,6 @@ struct Case {
     std::string outcome;  // the reason it is refused, or where it lands ("": at path)
     bool saved = false;
     User user = User::Self;
-    std::function<void()> check = {};
 };
 // Each system's own rows, and whether its own wording of a failure is known.
 extern const std::vector<Case> kSystemCases;

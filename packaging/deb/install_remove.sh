@@ -21,19 +21,20 @@ trap '$sudo apt-get purge -y -qq varnel >/dev/null 2>&1 || true; rm -rf "$work"'
 $sudo apt-get install -y -qq "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; exit 1; }
 grep -v 'Reading database' "$work/install.log"
 dpkg -L varnel >"$work/paths"
+triggered() {  # install|remove
+    for owner in desktop-file-utils hicolor-icon-theme man-db; do
+        grep -q "Processing triggers for $owner " "$work/$1.log" || fail "$1 did not trigger $owner"
+    done
+}
 
 # The package brings no scripts of its own: Debian's triggers refresh the
 # desktop's menu and icon caches, here and on removal.
-for owner in desktop-file-utils hicolor-icon-theme man-db; do
-    grep -q "Processing triggers for $owner " "$work/install.log" ||
-        fail "installing did not trigger $owner"
-done
+triggered install
 id=org.varnel.Varnel
 cache=/usr/share/icons/hicolor/icon-theme.cache
 grep -q "$id" "$cache" || fail "the icon cache does not know $id"
 
 desktop-file-validate /usr/share/applications/$id.desktop
-appstreamcli validate --pedantic --no-net /usr/share/metainfo/$id.metainfo.xml
 for size in 16 24 32 48 64 128 256; do
     test -f /usr/share/icons/hicolor/${size}x$size/apps/$id.png
 done
@@ -47,20 +48,13 @@ mkdir "$work/run"
 (cd "$work/run" && QT_QPA_PLATFORM=offscreen exec /usr/bin/varnel) >"$work/run.log" 2>&1 &
 pid=$!
 sleep 3
-if ! kill -0 "$pid" 2>/dev/null; then
-    echo "the installed program did not stay up:" >&2
-    cat "$work/run.log" >&2
-    exit 1
-fi
+kill -0 "$pid" 2>/dev/null || { cat "$work/run.log" >&2; fail "the installed program did not stay up"; }
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 [ -z "$(ls -A "$work/run")" ] || fail "the program wrote files on its own"
 
 $sudo apt-get remove -y -qq varnel >"$work/remove.log" 2>&1 || { cat "$work/remove.log" >&2; exit 1; }
-for owner in desktop-file-utils hicolor-icon-theme man-db; do
-    grep -q "Processing triggers for $owner " "$work/remove.log" ||
-        fail "removing did not trigger $owner"
-done
+triggered remove
 ! grep -q "$id" "$cache" || fail "the icon cache still knows $id"
 # With no configuration files, removing already made dpkg forget the
 # package, and apt-get would no longer find it to purge; dpkg purges either way.

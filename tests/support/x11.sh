@@ -18,8 +18,5 @@ sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>NLC</titleLayout>|' \
 openbox --sm-disable --config-file "$dir/rc.xml" >/dev/null 2>&1 &
 wm=$!
 # The window manager is up once it names itself.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+timeout 10 sh -c "until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; do sleep 0.1; done" 2>/dev/null || true
 "$@"
