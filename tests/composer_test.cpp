@@ -6,11 +6,8 @@
 // Windows program also compare with), and the menu for other choices.
 
 #include "composer.h"
+#include "writer_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -21,10 +18,7 @@ using Choice = patch::Selections;
 // Help, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
 // Card-Explorer, Divert, Message, Record; "Right arow" alone.
 constexpr Choice kKeyboard{15, 6, 9, 12, 15, 2, 5, 8, 11, 14, 1, 4};
-const std::string kFile = [] {
-    std::ifstream in(VARNEL_KEYBOARD_VKP, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}();
+const std::string kFile = Read(VARNEL_KEYBOARD_VKP);
 // The keyboard run's patch, and its base patch with what follows it up to the menu.
 const std::string kArrowPatch = kFile.substr(0, kFile.size() - 2), kBase = kFile.substr(16, 1681);
 

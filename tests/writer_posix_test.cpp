@@ -22,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 const bool kSystemWordsKnown = true;
@@ -124,10 +125,7 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
     const fs::path dir =
                        fs::temp_directory_path() / ("varnel-faults-" + std::to_string(::getpid())),
                    trace = dir / "trace", folder = dir / "save", target = folder / "out.vkp";
-    const struct Tidy {
-        const fs::path& dir;
-        ~Tidy() { fs::remove_all(dir); }
-    } tidy{dir};  // however the test ends
+    const std::shared_ptr<void> tidy(nullptr, [&](void*) { fs::remove_all(dir); });  // however it ends
     const std::string text(3000, 'n'),
         head = "The patch could not be saved to \"" + target.string() + "\": ";
     const mode_t mask = ::umask(0);

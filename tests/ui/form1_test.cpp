@@ -52,12 +52,6 @@ void Press(std::initializer_list<int> keys)
     }
 }
 
-void TypeOver(QWidget* field, const QString& text)
-{
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
 }  // namespace
 
 class Form1Test : public QObject {
@@ -108,14 +102,16 @@ private slots:
         Press({Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab,
                Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), path);
-        TypeOver(path, missing);
+        QTest::keyClick(path, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(path, missing);
         Press({Qt::Key_Return, Qt::Key_Escape});
         // Typed text is no pick, even over the first entry, whatever Enter or
         // the focus leaving would make of it; nor is a turn of the wheel.
         combos[0]->setFocus();
         for (int i = 0; i < 15; ++i)
             Press({Qt::Key_Up});
-        TypeOver(combos[0], names[0]);
+        QTest::keyClick(combos[0], Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(combos[0], names[0]);
         Press({Qt::Key_Return, Qt::Key_Tab});
         QCOMPARE(combos[0]->currentText(), names[0]);
         QWheelEvent wheel({5, 5}, combos[1]->mapToGlobal(QPointF(5, 5)), {}, {0, 120}, Qt::NoButton,
