@@ -39,6 +39,7 @@ struct Case {
     std::string outcome;  // the reason it is refused, or where it lands ("": at path)
     bool saved = false;
     User user = User::Self;
+    std::function<void()> tearDown = {};  // what lets the folder go again
 };
 // Each system's own rows, and whether its own wording of a failure is known.
 extern const std::vector<Case> kSystemCases;

@@ -94,6 +94,8 @@ TEST(Writer, SavesOrNamesPathAndReasonAndChangesNothing)
                                  (!known || message.substr(head.size()) == c.outcome + ".");
         }));
         EXPECT_EQ(Snapshot(), expected);
+        if (c.tearDown)
+            c.tearDown();
     }
     fs::current_path(home);
     fs::remove_all(dir);

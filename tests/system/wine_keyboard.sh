@@ -17,10 +17,7 @@ trap 'rm -rf "$work"' EXIT INT TERM
 mkdir "$work/cwd"
 (cd "$work/cwd" && exec wine "$exe") >"$work/wine.log" 2>&1 &
 app=$!
-# Until the window manager has framed it, it cannot be made the active window.
-id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Varnel$' | head -n 1) &&
-    timeout 10 sh -c "until xprop -id $id _NET_FRAME_EXTENTS | grep -q =; do sleep 0.1; done" &&
-    xdotool windowactivate --sync "$id" ||
+id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Varnel$' windowfocus --sync getwindowfocus) ||
     { echo "the window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
 keys() { xdotool key --clearmodifiers --delay 40 "$@"; }
 # Help, WriteMessage, Games, Profiles, Help, Surf/Fun, Setup, MP3Player,
