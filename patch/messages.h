@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every text of the patch core that a user reads, in one place. Reasons that
-// come from the system (a missing folder, a full disk) are the system's own.
+// Every text of the patch core that a user reads, in one place. Where a save
+// fails for a reason the user can act on, the reason is said in plain words
+// with the way out; other reasons are the system's own.
 
 #include <cstddef>
 #include <string>
@@ -38,5 +39,24 @@ inline constexpr std::string_view kRightsNotKept =
 inline constexpr std::string_view kAclNotKept = "its access control list cannot be kept";
 inline constexpr std::string_view kNoRoomBeside =
     "no new file can be made in its folder to replace it";
+inline std::string FolderMissing(std::string_view folder)
+{
+    return "the folder \"" + std::string(folder) +
+           "\" does not exist. Type the path of a folder that exists, or choose the file with "
+           "the button at the end of the path field";
+}
+inline std::string FolderNotWritable(std::string_view folder)
+{
+    return "you may not write to the folder \"" + std::string(folder) +
+           "\". Choose a folder of your own, for example your Documents folder";
+}
+inline constexpr std::string_view kReadOnly =
+    "the file is read-only. Choose another name, or clear the file's read-only mark";
+inline constexpr std::string_view kInUse =
+    "another program has the file open. Close the file there, then save again";
+inline constexpr std::string_view kNameTooLong =
+    "the name is longer than the system allows. Choose a shorter name or folder";
+inline constexpr std::string_view kDiskFull =
+    "the disk is full. Make room on it, or choose another disk";
 
 }  // namespace patch::messages

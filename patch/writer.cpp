@@ -50,6 +50,13 @@ fs::path FolderOf(const fs::path& target)
     return folder.empty() ? fs::path(".") : folder;
 }
 
+std::string ShownFolder(const fs::path& named)
+{
+    std::error_code ec;
+    const fs::path folder = named.has_parent_path() ? named.parent_path() : fs::current_path(ec);
+    return folder.u8string();
+}
+
 }  // namespace detail
 
 bool IsReservedWindowsName(std::string_view fileName)

@@ -35,6 +35,10 @@ constexpr char kAclAttribute[] = "system.posix_acl_access";
 
 std::string Reason(int err)
 {
+    if (err == ENOSPC || err == EDQUOT)
+        return std::string(messages::kDiskFull);
+    if (err == ENAMETOOLONG)
+        return std::string(messages::kNameTooLong);
     return std::generic_category().message(err);
 }
 
@@ -296,18 +300,23 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     // Replacing by rename would get past a write-protected file; refuse as
     // opening it for writing would.
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        return Failure(path, Reason(errno));
+        return Failure(path, errno == EACCES ? std::string(messages::kReadOnly) : Reason(errno));
 
     Descriptor folder;
     folder.fd = ::open(FolderOf(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder.fd < 0)
-        return Failure(path, Reason(errno));
+        return Failure(path, errno == ENOENT ? messages::FolderMissing(ShownFolder(named))
+                                             : Reason(errno));
     RemoveAbandoned(folder.fd);
     TemporaryFile temp{folder.fd, -1, {}};
-    if (const int err = temp.Open())
-        return Failure(path, exists
-                                 ? std::string(messages::kNoRoomBeside) + " (" + Reason(err) + ")"
-                                 : Reason(err));
+    if (const int err = temp.Open()) {
+        if (err == EACCES || err == EPERM || err == EROFS)
+            return Failure(path, messages::FolderNotWritable(ShownFolder(named)));
+        const std::string reason = Reason(err);
+        return Failure(path, exists && reason == std::generic_category().message(err)
+                                 ? std::string(messages::kNoRoomBeside) + " (" + reason + ")"
+                                 : reason);
+    }
     if (exists) {
         if (const std::string refused = KeepRights(temp.fd, target, old); !refused.empty())
             return Failure(path, refused);

@@ -30,6 +30,9 @@ std::string TemporaryName(unsigned long pid);
 bool IsTemporaryName(std::string_view name);
 
 std::filesystem::path FolderOf(const std::filesystem::path& target);
+// The folder of the user's path as the user wrote it, for messages; a bare
+// name's folder is the current one, in full.
+std::string ShownFolder(const std::filesystem::path& named);
 
 WriteResult Failure(std::string_view path, std::string_view reason);
 

@@ -20,6 +20,8 @@ constexpr int kReplaceAttempts = 10;
 constexpr DWORD kReplaceRetryMs = 50;
 // The most that one WriteFile call is given.
 constexpr DWORD kWriteChunk = 0x40000000u;
+// The longest name of one file or folder, in UTF-16 units.
+constexpr std::size_t kMaxNameLength = 255;
 
 std::string Utf8(const std::wstring& wide)
 {
@@ -35,6 +37,12 @@ std::string Utf8(const std::wstring& wide)
 
 std::string Reason(DWORD err)
 {
+    if (err == ERROR_DISK_FULL || err == ERROR_HANDLE_DISK_FULL)
+        return std::string(messages::kDiskFull);
+    if (err == ERROR_FILENAME_EXCED_RANGE)
+        return std::string(messages::kNameTooLong);
+    if (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION)
+        return std::string(messages::kInUse);
     wchar_t* buffer = nullptr;
     const DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -90,6 +98,9 @@ std::optional<std::string> RefusedName(const fs::path& target)
     // Writing to a device name would report success and write nothing.
     if (IsReservedWindowsName(target.filename().u8string()))
         return std::string(messages::kReservedName);
+    // Wine would say "file not found".
+    if (target.filename().native().size() > kMaxNameLength)
+        return std::string(messages::kNameTooLong);
     return std::nullopt;
 }
 
@@ -108,7 +119,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     // Windows refuses to replace a read-only file; Wine would replace it.
     // Say so the same way everywhere.
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
-        return Failure(path, Reason(ERROR_ACCESS_DENIED));
+        return Failure(path, messages::kReadOnly);
 
     const fs::path folder = FolderOf(target);
     TemporaryFile temp;
@@ -116,10 +127,15 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
         const fs::path name = folder / TemporaryName(GetCurrentProcessId());
         temp.handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD err = GetLastError();
         if (temp.handle != INVALID_HANDLE_VALUE)
             temp.name = name;
-        else if (GetLastError() != ERROR_FILE_EXISTS)
-            return Failure(path, Reason(GetLastError()));
+        else if (err == ERROR_PATH_NOT_FOUND)
+            return Failure(path, messages::FolderMissing(ShownFolder(named)));
+        else if (err == ERROR_ACCESS_DENIED)
+            return Failure(path, messages::FolderNotWritable(ShownFolder(named)));
+        else if (err != ERROR_FILE_EXISTS)
+            return Failure(path, Reason(err));
     }
     if (temp.name.empty())
         return Failure(path, Reason(ERROR_FILE_EXISTS));
@@ -131,10 +147,20 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     // ReplaceFileW keeps an existing file's attributes and permissions.
     DWORD err = ERROR_SUCCESS;
     for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
+        // Wine's ReplaceFileW leaves a copy of the file behind when another
+        // program holds it open: ask first whether it may go.
+        const HANDLE probe =
+            exists ? CreateFileW(target.c_str(), DELETE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr)
+                   : nullptr;
+        if (exists && probe != INVALID_HANDLE_VALUE)
+            CloseHandle(probe);
         const BOOL done =
-            exists ? ReplaceFileW(target.c_str(), temp.name.c_str(), nullptr,
-                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                   : MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+            probe != INVALID_HANDLE_VALUE &&
+            (exists ? ReplaceFileW(target.c_str(), temp.name.c_str(), nullptr,
+                                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                    : MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
         if (done) {
             temp.committed = true;
             return {true, {}};

@@ -5,6 +5,7 @@
 // files of the user's, old enough to pass for a save's abandoned temporary
 // file and some named almost like one, that every save must leave alone.
 
+#include "messages.h"
 #include "writer.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <vector>
 
 namespace fs = std::filesystem;
+namespace words = patch::messages;
 
 std::string Read(const fs::path& p);
 void Put(const fs::path& p, const std::string& bytes);

@@ -86,7 +86,9 @@ const std::vector<Case> kSystemCases = {
      "it is a named pipe, not a file"},
     {"ATerminal", [] { return ::mknod("tty", S_IFCHR | 0666, makedev(5, 0)) == 0; }, "tty", "it is a device, not a file"},
     {"AFullDisk", [] { return File("out.vkp"); }, "out.vkp", std::strerror(EFBIG), false, User::SmallDisk},
-    {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::strerror(EACCES), false, User::Other},
+    {"AReadOnlyFile", [] { return File("ro.vkp", 0444); }, "ro.vkp", std::string(words::kReadOnly), false, User::Other},
+    {"AFolderOfAnother", [] { return kRoot && fs::create_directory("sub"); }, "sub/out.vkp",
+     words::FolderNotWritable("sub"), false, User::Other},
     {"ASocket", [] { return ::mknod("socket", S_IFSOCK | 0600, 0) == 0; }, "socket", "it is a socket, not a file"},
     // The owner had a right that the saver has not; the group one that others have not.
     {"TheSaverWouldGainTheOwnersRights", [] { return Shared(0164); }, "shared.vkp", kGain, false, User::GroupMember},
@@ -228,8 +230,10 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
                         // The reason: the system's for the call that failed, or
                         // the program's own words, which start with a small letter.
                         const std::string reason = out.substr(std::min(out.size(), head.size()));
+                        const std::string plain =
+                            error == ENOSPC ? std::string(words::kDiskFull) : std::strerror(error);
                         EXPECT_TRUE(done == 1 && error != EINTR && out.rfind(head, 0) == 0 &&
-                                    (reason == std::strerror(error) + std::string(".") ||
+                                    (reason == plain + "." ||
                                      std::islower(reason[0])))
                             << what << out;
                     }

@@ -13,6 +13,7 @@ bool As(User, const std::function<bool()>& save)
     return save();
 }
 
+HANDLE held = INVALID_HANDLE_VALUE;  // by "another program"
 const std::string kReserved = "the name is reserved for a device on Windows";
 
 // Device names are reserved in every folder; writing to one would report
@@ -29,6 +30,13 @@ const std::vector<Case> kSystemCases = {
      [] {
          return Put("out.vkp", "old"), SetFileAttributesW(L"out.vkp", FILE_ATTRIBUTE_READONLY) != 0;
      },
-     "out.vkp", "", false, User::Self,
+     "out.vkp", std::string(words::kReadOnly), false, User::Self,
      [] { SetFileAttributesW(L"out.vkp", FILE_ATTRIBUTE_NORMAL); }},
+    {"AFileOpenElsewhere",
+     [] {
+         Put("out.vkp", "old");
+         return (held = CreateFileW(L"out.vkp", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) !=
+                INVALID_HANDLE_VALUE;
+     },
+     "out.vkp", std::string(words::kInUse), false, User::Self, [] { CloseHandle(held); }},
 };
