@@ -127,7 +127,8 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
     const fs::path dir =
                        fs::temp_directory_path() / ("varnel-faults-" + std::to_string(::getpid())),
                    trace = dir / "trace", folder = dir / "save", target = folder / "out.vkp";
-    const std::shared_ptr<void> tidy(nullptr, [&](void*) { fs::remove_all(dir); });  // however it ends
+    const std::shared_ptr<void> tidy(nullptr,
+                                     [&](void*) { fs::remove_all(dir); });  // however it ends
     const std::string text(3000, 'n'),
         head = "The patch could not be saved to \"" + target.string() + "\": ";
     const mode_t mask = ::umask(0);
@@ -233,8 +234,7 @@ TEST(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
                         const std::string plain =
                             error == ENOSPC ? std::string(words::kDiskFull) : std::strerror(error);
                         EXPECT_TRUE(done == 1 && error != EINTR && out.rfind(head, 0) == 0 &&
-                                    (reason == plain + "." ||
-                                     std::islower(reason[0])))
+                                    (reason == plain + "." || std::islower(reason[0])))
                             << what << out;
                     }
                     EXPECT_EQ(Snapshot(folder), expected) << what << out;

@@ -35,8 +35,8 @@ const std::vector<Case> kSystemCases = {
     {"AFileOpenElsewhere",
      [] {
          Put("out.vkp", "old");
-         return (held = CreateFileW(L"out.vkp", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) !=
-                INVALID_HANDLE_VALUE;
+         return (held = CreateFileW(L"out.vkp", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                    nullptr)) != INVALID_HANDLE_VALUE;
      },
      "out.vkp", std::string(words::kInUse), false, User::Self, [] { CloseHandle(held); }},
 };
