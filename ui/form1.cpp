@@ -10,11 +10,17 @@
 #include "window_messages.h"
 #include "writer.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
+#include <QStyle>
+
+#include <algorithm>
 
 // The artwork is compiled into this library; a static library's resources
 // are only linked in when something names them.
@@ -57,6 +63,14 @@ Form1::Form1(QWidget* parent)
     connect(ui_->Command1, &QPushButton::clicked, this, &Form1::ComposePatch);
     connect(ui_->Command2, &QPushButton::clicked, this, &Form1::WritePatchFile);
     connect(ui_->Command3, &QPushButton::clicked, this, &Form1::EndProgram);
+
+    // A button inside the path field, outside the tab order, that fills it in.
+    QAction* choose = ui_->chooseFile;
+    choose->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    choose->setToolTip(choose->toolTip() + " (" +
+                       choose->shortcut().toString(QKeySequence::NativeText) + ")");
+    ui_->Text1->addAction(choose, QLineEdit::TrailingPosition);
+    connect(choose, &QAction::triggered, this, &Form1::ChooseFile);
 }
 
 Form1::~Form1() = default;
@@ -131,6 +145,24 @@ void Form1::WritePatchFile()
         return;
     }
     EndProgram();
+}
+
+void Form1::ChooseFile()
+{
+    // The folder of the path as it stands where there is one, else the
+    // user's documents; nothing is saved until Save.
+    const QString current = ui_->Text1->text();
+    const int cut = std::max(current.lastIndexOf('/'), current.lastIndexOf('\\'));
+    const QDir folder(cut < 0 ? QStringLiteral(".") : current.left(cut + 1));
+    const QString start = folder.exists()
+                              ? folder.absolutePath()
+                              : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, QString::fromLatin1(window_messages::kChooseFileTitle),
+                                     QDir(start).filePath(current.mid(cut + 1)),
+                                     QString::fromLatin1(window_messages::kPatchFiles));
+    if (!chosen.isEmpty())
+        ui_->Text1->setText(QDir::toNativeSeparators(chosen));
 }
 
 void Form1::EndProgram()

@@ -30,6 +30,7 @@ public slots:
     void ComposePatch();
     void WritePatchFile();
     void EndProgram();
+    void ChooseFile();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
