@@ -41,6 +41,7 @@ done
 cmp "$programs/varnel.exe" "$exe" || fail "the installed varnel.exe is not the one built"
 [ -f "$menu/Varnel.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$key" /v UninstallString >/dev/null 2>&1 || fail "no uninstall entry under $key"
+wine reg query "$key" /v EstimatedSize 2>/dev/null | grep -q 'REG_DWORD\s*0x[1-9a-f]' || fail "no installed size in $key"
 if wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnel" >/dev/null 2>&1; then
     fail "the installer wrote for all users"
 fi

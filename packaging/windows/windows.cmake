@@ -20,6 +20,7 @@ set(CPACK_PACKAGE_FILE_NAME "${VARNEL_PACKAGE_FILE_NAME}")
 set(VARNEL_INSTALLER_NAME "${VARNEL_PACKAGE_FILE_NAME}-setup")
 set(CPACK_VARNEL_INSTALLER_NAME "${VARNEL_INSTALLER_NAME}")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnel)
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Varnel)
 # Read by NSIS.template.in, which replaces CPack's own: that
 # one asks for administrator rights and installs for all users.
