@@ -4,10 +4,12 @@
 
 #include "window_messages.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 
 namespace {
@@ -62,6 +64,14 @@ public:
         setTextFormat(Qt::PlainText);
         if (label_)
             label_->installEventFilter(new Wrapping(label_));
+        // The box would be as narrow as its text and cut its title short:
+        // room for the title in the title bar's font, the window icon and
+        // the close button.
+        const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+        const int width = title.horizontalAdvance(windowTitle()) +
+                          4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+            grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
 
 protected:
