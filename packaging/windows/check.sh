@@ -62,12 +62,15 @@ echo "the Start-menu entry starts Varnel"
 
 # The uninstaller hands over to a copy of itself in the temporary folder
 # and returns at once; the copy removes the folder when it is done.
+# A file of the user's own in the folder stays, and only that.
+echo "the user's" >"$programs/mine.vkp"
 wine "$programs/Uninstall.exe" /S || fail "the silent uninstall failed"
 for _ in $(seq 300); do
-    [ -e "$programs" ] || break
+    [ "$(ls -A "$programs")" = mine.vkp ] && break
     sleep 0.1
 done
-[ ! -e "$programs" ] || fail "the uninstaller left $programs: $(ls -A "$programs" | tr '\n' ' ')"
+[ "$(ls -A "$programs")" = mine.vkp ] || fail "the uninstaller left in $programs: $(ls -A "$programs" | tr '\n' ' ')"
+rm -r "$programs"
 [ ! -e "$menu/Varnel.lnk" ] || fail "the uninstaller left the Start-menu entry"
 if wine reg query "$key" >/dev/null 2>&1; then
     fail "the uninstaller left $key"
