@@ -26,7 +26,7 @@ program=$(realpath "${1:-build/release/ui/varnel}")
 [ $# -gt 0 ] && shift
 work=$(mktemp -d)
 app=
-trap 'kill $app 2>/dev/null; rm -rf "$work"' EXIT INT TERM
+trap 'kill $app 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
 shoot() {  # shoot <output> [point size]
     if [ -n "${2:-}" ]; then
         mkdir -p "$work/config/qt6ct"

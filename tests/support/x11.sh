@@ -10,7 +10,7 @@ dir=$(mktemp -d)
 mkfifo "$dir/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
 xvfb=$! wm=
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$dir"' EXIT INT TERM
+trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT INT TERM
 read -r number <"$dir/display" || { cat "$dir/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$number"
 sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>NLC</titleLayout>|' \
