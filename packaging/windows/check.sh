@@ -11,7 +11,7 @@
 set -eu
 exe=$1 zip=$2 installer=$3
 name=$(basename "$zip" .zip)
-fail() { echo "windows-package: $*" >&2; exit 1; }
+fail() { echo "Windows packages: $*" >&2; exit 1; }
 
 # The zip: one folder with the program and its three texts, nothing else.
 listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')

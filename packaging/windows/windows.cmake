@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `make windows-package`: varnel-<version>-win64.zip and an installer made
-# by CPack's NSIS generator (Debian's nsis runs makensis on Linux).
+# The Windows packages (made and checked by make windows-test):
+# varnel-<version>-win64.zip and an installer made by CPack's NSIS generator
+# (Debian's nsis runs makensis on Linux).
 # Included at the end of the top directory, when Qt's version is known.
 # Only a static Qt gives the one-file program these packages are made of.
 
