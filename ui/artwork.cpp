@@ -3,6 +3,7 @@
 #include "artwork.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QPixmap>
 #include <QResource>
 
@@ -54,4 +55,18 @@ QIcon WindowIcon()
     for (const QString& name : images.entryList())
         icon.addPixmap(QPixmap::fromImage(Pixels(images.filePath(name))));
     return icon;
+}
+
+QIcon ChooserIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(0x7a, 0x5c, 0x12));
+    painter.setBrush(QColor(0xe8, 0xb9, 0x3a));
+    painter.drawRect(1, 3, 6, 2);   // the tab
+    painter.drawRect(1, 5, 13, 9);  // the folder
+    painter.setBrush(QColor(0xf7, 0xd8, 0x6e));
+    painter.drawPolygon(QPolygon({QPoint(3, 8), QPoint(15, 8), QPoint(13, 14), QPoint(1, 14)}));
+    return QIcon(pixmap);
 }

@@ -18,7 +18,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStandardPaths>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -66,7 +65,7 @@ Form1::Form1(QWidget* parent)
 
     // A button inside the path field, outside the tab order, that fills it in.
     QAction* choose = ui_->chooseFile;
-    choose->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    choose->setIcon(ChooserIcon());
     choose->setToolTip(choose->toolTip() + " (" +
                        choose->shortcut().toString(QKeySequence::NativeText) + ")");
     ui_->Text1->addAction(choose, QLineEdit::TrailingPosition);
