@@ -86,12 +86,14 @@ windows-test: windows
 
 windows-screenshot: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE) imagemagick"
-	. build/windows/wine.env && sh tests/support/x11.sh sh -c 'wine wineboot --init && \
-	    sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png'
+	$(QT_WINDOWS) ctest --preset windows -R wine_boot
+	. build/windows/wine.env && sh tests/support/x11.sh \
+	    sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png
 
 windows-bench: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE)"
 	$(QT_WINDOWS) cmake --build --preset windows --target probe_varnel probe_baseline
+	$(QT_WINDOWS) ctest --preset windows -R wine_boot
 	. build/windows/wine.env && sh tests/support/x11.sh sh bench/startup/wine.sh
 
 .PHONY: all deps test wine-test asan run package package-check bench screenshot clean \

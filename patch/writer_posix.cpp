@@ -33,13 +33,19 @@ constexpr unsigned kTemporaryNameAttempts = 100;
 // Where the access control list of a file is kept among its attributes.
 constexpr char kAclAttribute[] = "system.posix_acl_access";
 
-std::string Reason(int err)
+// The program's own words for a failure the user can act on, where it has them.
+std::optional<std::string> PlainWords(int err)
 {
     if (err == ENOSPC || err == EDQUOT)
         return std::string(messages::kDiskFull);
     if (err == ENAMETOOLONG)
         return std::string(messages::kNameTooLong);
-    return std::generic_category().message(err);
+    return std::nullopt;
+}
+
+std::string Reason(int err)
+{
+    return PlainWords(err).value_or(std::generic_category().message(err));
 }
 
 // Where a save to `named` lands, its links followed as the system follows
@@ -312,10 +318,9 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     if (const int err = temp.Open()) {
         if (err == EACCES || err == EPERM || err == EROFS)
             return Failure(path, messages::FolderNotWritable(ShownFolder(named)));
-        const std::string reason = Reason(err);
-        return Failure(path, exists && reason == std::generic_category().message(err)
-                                 ? std::string(messages::kNoRoomBeside) + " (" + reason + ")"
-                                 : reason);
+        if (!exists || PlainWords(err))
+            return Failure(path, Reason(err));
+        return Failure(path, std::string(messages::kNoRoomBeside) + " (" + Reason(err) + ")");
     }
     if (exists) {
         if (const std::string refused = KeepRights(temp.fd, target, old); !refused.empty())

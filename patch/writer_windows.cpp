@@ -147,20 +147,20 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
     // ReplaceFileW keeps an existing file's attributes and permissions.
     DWORD err = ERROR_SUCCESS;
     for (int attempt = 0; attempt < kReplaceAttempts; ++attempt) {
-        // Wine's ReplaceFileW leaves a copy of the file behind when another
-        // program holds it open: ask first whether it may go.
-        const HANDLE probe =
-            exists ? CreateFileW(target.c_str(), DELETE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, 0, nullptr)
-                   : nullptr;
-        if (exists && probe != INVALID_HANDLE_VALUE)
+        BOOL done = FALSE;
+        if (!exists) {
+            done = MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        } else if (const HANDLE probe =
+                       CreateFileW(target.c_str(), DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+                   probe != INVALID_HANDLE_VALUE) {
+            // Asked first: Wine's ReplaceFileW leaves a copy of the file
+            // behind when another program holds it open.
             CloseHandle(probe);
-        const BOOL done =
-            probe != INVALID_HANDLE_VALUE &&
-            (exists ? ReplaceFileW(target.c_str(), temp.name.c_str(), nullptr,
-                                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                    : MoveFileExW(temp.name.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
+            done = ReplaceFileW(target.c_str(), temp.name.c_str(), nullptr,
+                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+        }
         if (done) {
             temp.committed = true;
             return {true, {}};

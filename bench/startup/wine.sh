@@ -4,8 +4,8 @@
 # The start-up benchmark under Wine (make windows-bench): the Windows builds
 # of its two probes (Varnel, and a one-button window of the same size, both
 # linked as varnel.exe is) timed by the benchmark's own driver from process
-# start to the first frame, alternately, on the display and Wine prefix the
-# caller gives.
+# start to the first frame, alternately, on the display and in the booted
+# Wine prefix the caller gives.
 #   bench/startup/wine.sh [runs]   (default 20)
 set -eu
 cd "$(dirname "$0")/../.."
@@ -22,7 +22,6 @@ for probe in probe_varnel probe_baseline; do
     printf '#!/bin/sh\nwine "%s" | sed -u "s/\\r$//"\n' "$PWD/build/windows/bench/startup/$probe.exe" >"$dir/$probe"
     chmod +x "$dir/$probe"
 done
-wine wineboot --init
 # The platform the driver names does not reach the probes (Wine hands them
 # no QT_* variable): under Wine they draw through Windows.
 echo "under Wine: the probes use Qt's Windows platform, whatever the line below names"
