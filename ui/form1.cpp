@@ -6,16 +6,14 @@
 #include "design_scale.h"
 #include "message_box.h"
 #include "ui_Form1.h"
-#include "window_frame.h"
 #include "window_messages.h"
+#include "window_placement.h"
 #include "writer.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStandardPaths>
 
@@ -74,30 +72,12 @@ Form1::Form1(QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::centreOnScreen()
-{
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    // The whole window, its frame included, in the middle. Where Qt knows
-    // the frame, moving places it; where the window manager told it, Qt
-    // does not know it yet and moving places the client area.
-    QRect whole = frameGeometry();
-    QPoint offset;
-    if (const std::optional<QMargins> frame = FrameFromWindowManager(*this)) {
-        whole = geometry().marginsAdded(*frame);
-        offset = QPoint(frame->left(), frame->top());
-    }
-    whole.moveCenter(s->availableGeometry().center());
-    move(whole.topLeft() + offset);
-}
-
 void Form1::showEvent(QShowEvent* event)
 {
     // Its frame can be known only now. (The window is shown once; the
     // window system's own showing, after a minimise, is spontaneous.)
     if (!event->spontaneous())
-        centreOnScreen();
+        CentreOnScreen(*this);
     QWidget::showEvent(event);
 }
 

@@ -37,8 +37,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void centreOnScreen();
-
     std::unique_ptr<Ui::Form1> ui_;
     std::array<SlotSelector*, patch::kSlotCount> selectors_{};
     patch::Tables tables_;
