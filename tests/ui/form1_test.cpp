@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -60,8 +61,8 @@ class Form1Test : public QObject {
 private slots:
     // From start to a saved file: Make with nothing chosen, Save before
     // Make, twelve pictures picked with the arrow keys, "Right arow" alone, a
-    // pick typed over, a Save that fails and one that writes and ends; and
-    // Exit.
+    // pick typed over, a Save that fails, a file chosen with the path
+    // field's button, a Save that writes and ends; and Exit.
     // Enter and Escape, wherever pressed, run nothing.
     void theWholeRun()
     {
@@ -123,6 +124,24 @@ private slots:
         QTest::mouseClick(make, Qt::LeftButton);
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(form.isVisible());
+
+        // The path field's button: the dialog offers the path there, and puts
+        // what is chosen into the field; it saves nothing.
+        path->setText(dir.filePath("draft.vkp"));
+        QString offered;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                offered = dialog->windowTitle() + ' ' + dialog->selectedFiles().join(' ') + ' ' +
+                          dialog->selectedNameFilter();
+                dialog->selectFile("chosen.vkp");
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        QTest::keyClick(path, Qt::Key_B, Qt::ControlModifier);
+        QCOMPARE(offered,
+                 "Save the patch as " + dir.filePath("draft.vkp") + " Patch files (*.vkp)");
+        QCOMPARE(path->text(), QDir::toNativeSeparators(dir.filePath("chosen.vkp")));
+        form.activateWindow();  // as a window manager would
 
         path->setText(saved);  // as pasted
         path->setFocus();
