@@ -91,34 +91,44 @@ void Form1::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, background_);
 }
 
+Form1::Choices Form1::ReadChoices() const
+{
+    Choices choices{{}, ui_->Check1->isChecked(), ui_->Check2->isChecked()};
+    for (std::size_t n = 0; n < selectors_.size(); ++n)
+        choices.selections[n] = static_cast<std::int16_t>(selectors_[n]->currentIndex());
+    return choices;
+}
+
 void Form1::ComposePatch()
 {
-    patch::Selections selections{};
-    for (std::size_t n = 0; n < selectors_.size(); ++n)
-        selections[n] = static_cast<std::int16_t>(selectors_[n]->currentIndex());
-
+    const Choices choices = ReadChoices();
     const patch::ComposeResult result =
-        patch::ComposePatch(tables_, selections, ui_->Check1->isChecked(), ui_->Check2->isChecked(),
+        patch::ComposePatch(tables_, choices.selections, choices.softKey, choices.arrowKey,
                             ui_->Label1->text().toStdString(), composer_);
     for (const std::string& message : result.messages)
         ShowMessage(this, QString::fromStdString(message), QMessageBox::NoIcon);
-    if (result.text)
+    if (result.text) {
         ui_->Label2->setText(QString::fromStdString(*result.text));
+        patchMadeFrom_ = choices;
+    }
 }
 
 void Form1::WritePatchFile()
 {
     outputPath_ = ui_->Text1->text();
-    // Saving before any Make would write an empty file and throw the
-    // user's choices away.
-    const QString text = ui_->Label2->text();
-    if (text.isEmpty()) {
-        ShowMessage(this, QString::fromLatin1(window_messages::kNoPatchYet),
-                    QMessageBox::Information);
+    // Saving before any Make would write an empty file, and saving after the
+    // choices changed a patch that the window no longer shows.
+    const char* refusal = nullptr;
+    if (!patchMadeFrom_)
+        refusal = window_messages::kNoPatchYet;
+    else if (*patchMadeFrom_ != ReadChoices())
+        refusal = window_messages::kChoicesChanged;
+    if (refusal) {
+        ShowMessage(this, QString::fromLatin1(refusal), QMessageBox::Information);
         return;
     }
     const patch::WriteResult result =
-        patch::WritePatchFile(outputPath_.toStdString(), text.toStdString());
+        patch::WritePatchFile(outputPath_.toStdString(), ui_->Label2->text().toStdString());
     if (!result.ok) {
         ShowMessage(this, QString::fromStdString(result.message), QMessageBox::Critical);
         return;

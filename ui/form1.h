@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class Form1;
@@ -37,10 +38,26 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // What a Make reads from the window.
+    struct Choices {
+        patch::Selections selections;
+        bool softKey;
+        bool arrowKey;
+        bool operator==(const Choices& other) const
+        {
+            return selections == other.selections && softKey == other.softKey &&
+                   arrowKey == other.arrowKey;
+        }
+        bool operator!=(const Choices& other) const { return !(*this == other); }
+    };
+    Choices ReadChoices() const;
+
     std::unique_ptr<Ui::Form1> ui_;
     std::array<SlotSelector*, patch::kSlotCount> selectors_{};
     patch::Tables tables_;
     patch::ComposerState composer_;
+    // The choices of the Make that made the patch text, once one has.
+    std::optional<Choices> patchMadeFrom_;
     QString outputPath_;
     double scale_ = 1;
     QImage background_;

@@ -11,6 +11,9 @@ namespace window_messages {
 inline constexpr char kApplicationTitle[] = "Varnel menu pictures";
 inline constexpr char kNoPatchYet[] =
     "There is no patch yet. Press \"Make\" to make it, then save it.";
+inline constexpr char kChoicesChanged[] =
+    "The choices have changed since the patch was made. Press \"Make\" to make it again, "
+    "then save it.";
 // The file chooser of the path field's button.
 inline constexpr char kChooseFileTitle[] = "Save the patch as";
 inline constexpr char kPatchFiles[] = "Patch files (*.vkp)";

@@ -119,8 +119,12 @@ private slots:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(combos[1], &wheel);
         QTest::mouseClick(make, Qt::LeftButton);
-        for (int i = 0; i < downs[0]; ++i)
+        // A patch made, then a pick changed: Save refuses until Make again.
+        for (int i = 0; i < downs[0] - 2; ++i)
             QTest::keyClick(combos[0], Qt::Key_Down);
+        QTest::mouseClick(make, Qt::LeftButton);
+        QTest::keyClick(combos[0], Qt::Key_Down);
+        QTest::mouseClick(save, Qt::LeftButton);
         QTest::mouseClick(make, Qt::LeftButton);
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(form.isVisible());
@@ -160,6 +164,9 @@ private slots:
                        << Box(QMessageBox::Information,
                               "There is no patch yet. Press \"Make\" to make it, then save it.")
                        << Box(QMessageBox::NoIcon, "Menu picture no.1 is not selected")
+                       << Box(QMessageBox::Information,
+                              "The choices have changed since the patch was made. Press "
+                              "\"Make\" to make it again, then save it.")
                        << Box(QMessageBox::Critical,
                               "The patch could not be saved to \"" + missing + "\": "));
         QFile file(saved), expected(VARNEL_KEYBOARD_VKP);
