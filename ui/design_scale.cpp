@@ -99,7 +99,7 @@ double NeededBy(const QWidget& w, Widths& width)
 
 double DesignScale(QWidget& window)
 {
-    double factor = 1;
+    double factor = 0;
     // Fonts set by a style sheet take effect only once polished.
     window.ensurePolished();
     Widths widths;
@@ -109,14 +109,36 @@ double DesignScale(QWidget& window)
     return factor;
 }
 
+QSize Grown(QSize size, double factor)
+{
+    // Up, so that what fits exactly stays whole; but not by a rounding error
+    // past what a screen has room for.
+    constexpr double kRoundingError = 1e-9;
+    const auto grown = [factor](int v) { return int(std::ceil(v * factor - kRoundingError)); };
+    return {grown(size.width()), grown(size.height())};
+}
+
 void ScaleDesign(QWidget& window, double factor)
 {
     const auto scaled = [factor](int v) { return int(std::lround(v * factor)); };
-    // Sizes round up, so that what fits exactly stays whole.
-    const auto grown = [factor](int v) { return int(std::ceil(v * factor)); };
     for (QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect g = w->geometry();
-        w->setGeometry(scaled(g.x()), scaled(g.y()), grown(g.width()), grown(g.height()));
+        w->setGeometry(QRect(QPoint(scaled(g.x()), scaled(g.y())), Grown(g.size(), factor)));
     }
-    window.setFixedSize(grown(window.width()), grown(window.height()));
+    window.setFixedSize(Grown(window.size(), factor));
+}
+
+void ShrinkFontToFit(QWidget& window, double factor)
+{
+    // Text shrinks with its font, the rest of a control does not: a step at
+    // a time, each at most what the text alone would need.
+    constexpr double kLargestStep = 0.95;
+    constexpr double kSmallestPoints = 4;
+    QFont font = window.font();
+    for (double needed = DesignScale(window);
+         needed > factor && font.pointSizeF() * kLargestStep >= kSmallestPoints;
+         needed = DesignScale(window)) {
+        font.setPointSizeF(font.pointSizeF() * std::min(kLargestStep, factor / needed));
+        window.setFont(font);
+    }
 }

@@ -42,11 +42,6 @@ Form1::Form1(QWidget* parent)
         pictures << ui_->Combo1->itemText(i);
     for (std::size_t n = 1; n < selectors_.size(); ++n)
         selectors_[n]->addItems(pictures);
-    // A desktop font larger than the design's gets a larger window, all of
-    // it alike, picture included.
-    scale_ = DesignScale(*this);
-    if (scale_ > 1)
-        ScaleDesign(*this, scale_);
     background_ = BackgroundPicture();
     setWindowIcon(WindowIcon());
     // The base patch has its one home in the patch core; the hidden label
@@ -74,10 +69,20 @@ Form1::~Form1() = default;
 
 void Form1::showEvent(QShowEvent* event)
 {
-    // Its frame can be known only now. (The window is shown once; the
-    // window system's own showing, after a minimise, is spontaneous.)
-    if (!event->spontaneous())
-        CentreOnScreen(*this);
+    // Its frame and screen can be known only now. (The window is shown once;
+    // the window system's own showing, after a minimise, is spontaneous.)
+    if (!event->spontaneous()) {
+        const QMargins frame = WindowFrame(*this);
+        // A desktop font larger than the design's gets a larger window, all
+        // of it alike, picture included, as far as the screen has room for
+        // it whole; beyond that the font shrinks to fit the window.
+        scale_ = std::min(std::max(1.0, DesignScale(*this)),
+                          RoomIn(screen()->availableGeometry(), size(), frame));
+        ShrinkFontToFit(*this, scale_);
+        if (scale_ != 1)
+            ScaleDesign(*this, scale_);
+        CentreOnScreen(*this, frame);
+    }
     QWidget::showEvent(event);
 }
 

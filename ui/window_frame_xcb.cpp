@@ -82,8 +82,12 @@ std::optional<QMargins> FrameFromWindowManager(QWidget& window)
     const auto giveUp = std::chrono::steady_clock::now() + kFrameWait;
     do {
         const Reply<xcb_get_property_reply_t> reply = Property(c, id, extents, XCB_ATOM_CARDINAL);
-        if (const std::uint32_t* v = Values(reply, 4))  // left, right, top, bottom
-            return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+        if (const std::uint32_t* v = Values(reply, 4)) {  // left, right, top, bottom
+            // In the screen's pixels; the window is laid out in Qt's.
+            const qreal ratio = window.devicePixelRatioF();
+            const auto logical = [ratio](std::uint32_t pixels) { return qRound(pixels / ratio); };
+            return QMargins(logical(v[0]), logical(v[2]), logical(v[1]), logical(v[3]));
+        }
         std::this_thread::sleep_for(kFramePoll);
     } while (std::chrono::steady_clock::now() < giveUp);
     return std::nullopt;

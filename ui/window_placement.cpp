@@ -4,23 +4,27 @@
 
 #include "window_frame.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
-void CentreOnScreen(QWidget& window)
+#include <algorithm>
+
+QMargins WindowFrame(QWidget& window)
 {
-    const QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    // Where Qt knows the frame, moving places it; where the window manager
-    // told it, Qt does not know it yet and moving places the client area.
-    QRect whole = window.frameGeometry();
-    QPoint offset;
-    if (const std::optional<QMargins> frame = FrameFromWindowManager(window)) {
-        whole = window.geometry().marginsAdded(*frame);
-        offset = QPoint(frame->left(), frame->top());
-    }
-    whole.moveCenter(s->availableGeometry().center());
-    window.move(whole.topLeft() + offset);
+    if (const std::optional<QMargins> frame = FrameFromWindowManager(window))
+        return *frame;
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+double RoomIn(const QRect& area, QSize design, const QMargins& frame)
+{
+    const QSize room = area.size().shrunkBy(frame);
+    return std::min(room.width() / double(design.width()), room.height() / double(design.height()));
+}
+
+QPoint CentredIn(const QRect& area, QSize whole)
+{
+    return {area.left() + std::max(0, (area.width() - whole.width()) / 2),
+            area.top() + std::max(0, (area.height() - whole.height()) / 2)};
 }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window driven as a user drives it: keys, mouse, real boxes, real files.
 
+#include "design_scale.h"
 #include "form1.h"
+#include "window_placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -178,6 +180,49 @@ private slots:
         other.show();
         QTest::mouseClick(other.findChild<QWidget*>("Command3"), Qt::LeftButton);
         QVERIFY(!other.isVisible());
+    }
+
+    // On any screen, scale and font: the window as large as its captions
+    // want where the screen's free area holds it whole, frame and all, else
+    // as large as it holds; in the middle either way.
+    void fitsTheScreen()
+    {
+        const QSize design(379, 337);
+        const QMargins frames[] = {{}, {1, 21, 1, 1}, {3, 30, 3, 3}, {8, 31, 8, 8}};
+        for (const QSize screen : {QSize(1024, 768), QSize(1280, 720), QSize(1366, 768)})
+            for (const double ratio : {1.0, 1.25, 1.5, 2.0})
+                for (const int panel : {0, 32, 48})
+                    for (const QMargins& frame : frames)
+                        for (const double wanted : {1.0, 1.19, 1.43, 1.53, 2.2}) {
+                            const QRect area(0, panel, int(screen.width() / ratio),
+                                             int(screen.height() / ratio) - panel);
+                            const double scale = std::min(wanted, RoomIn(area, design, frame));
+                            const QSize whole = Grown(design, scale).grownBy(frame);
+                            const QRect placed(CentredIn(area, whole), whole);
+                            const QString row = QStringLiteral(
+                                                    "%1x%2 at %3, panel %4, frame %5, "
+                                                    "wanted %6: %7,%8 %9x%10")
+                                                    .arg(screen.width())
+                                                    .arg(screen.height())
+                                                    .arg(ratio)
+                                                    .arg(panel)
+                                                    .arg(frame.top())
+                                                    .arg(wanted)
+                                                    .arg(placed.x())
+                                                    .arg(placed.y())
+                                                    .arg(whole.width())
+                                                    .arg(whole.height());
+                            QVERIFY2(area.contains(placed), qPrintable(row));
+                            QVERIFY2(scale == wanted || area.width() - whole.width() <= 1 ||
+                                         area.height() - whole.height() <= 1,
+                                     qPrintable(row));
+                            const QMargins gaps(
+                                placed.left() - area.left(), placed.top() - area.top(),
+                                area.right() - placed.right(), area.bottom() - placed.bottom());
+                            QVERIFY2(std::abs(gaps.left() - gaps.right()) <= 1 &&
+                                         std::abs(gaps.top() - gaps.bottom()) <= 1,
+                                     qPrintable(row));
+                        }
     }
 };
 

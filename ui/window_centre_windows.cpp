@@ -9,7 +9,7 @@
 // In the screen's own pixels: at a scale such as 150 %, Qt's positions step by
 // one and a half of them and its frame margins are rounded, which put the
 // window up to two pixels off the middle.
-void CentreOnScreen(QWidget& window)
+void CentreOnScreen(QWidget& window, const QMargins&)
 {
     const HWND handle = reinterpret_cast<HWND>(window.winId());
     RECT frame{};
@@ -19,8 +19,9 @@ void CentreOnScreen(QWidget& window)
         !GetMonitorInfoW(MonitorFromWindow(handle, MONITOR_DEFAULTTONEAREST), &monitor))
         return;
     const RECT& area = monitor.rcWork;
-    SetWindowPos(handle, nullptr,
-                 area.left + (area.right - area.left - (frame.right - frame.left)) / 2,
-                 area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2, 0, 0,
+    const QPoint corner =
+        CentredIn(QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)),
+                  QSize(frame.right - frame.left, frame.bottom - frame.top));
+    SetWindowPos(handle, nullptr, corner.x(), corner.y(), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
