@@ -6,6 +6,7 @@
 #include "design_scale.h"
 #include "message_box.h"
 #include "ui_Form1.h"
+#include "wayland.h"
 #include "window_messages.h"
 #include "window_placement.h"
 #include "writer.h"
@@ -81,6 +82,7 @@ void Form1::showEvent(QShowEvent* event)
         ShrinkFontToFit(*this, scale_);
         if (scale_ != 1)
             ScaleDesign(*this, scale_);
+        SurviveMaximiseOnWayland(*this);
         CentreOnScreen(*this, frame);
     }
     QWidget::showEvent(event);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_box.h"
 
+#include "wayland.h"
 #include "window_messages.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,8 +71,10 @@ public:
         // room for the title in the title bar's font, the window icon and
         // the close button.
         const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
-        const int width = title.horizontalAdvance(windowTitle()) +
-                          4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        const int width =
+            std::max(title.horizontalAdvance(windowTitle()) +
+                         4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this),
+                     WaylandTitleBarWidth(windowTitle()));
         if (auto* grid = qobject_cast<QGridLayout*>(layout()))
             grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
     }
@@ -90,6 +95,8 @@ protected:
                 setFixedHeight(height() + missing);
             }
         }
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+            SurviveMaximiseOnWayland(*this);
         return done;
     }
 

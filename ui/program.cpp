@@ -3,12 +3,14 @@
 #include "program.h"
 
 #include "form1.h"
+#include "window_system.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int RunProgram(int& argc, char** argv, const std::function<void(QWidget&)>& beforeShow)
 {
+    PreferWindowSystem();
     QApplication app(argc, argv);
     // No display name: on X11 Qt would append it to the window's title.
     QApplication::setApplicationName(QStringLiteral("Varnel"));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_placement.h"
 
-#include "window_frame.h"
+#include "window_system.h"
 
 #include <QWidget>
 

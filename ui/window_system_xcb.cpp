@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_frame.h"
+#include "window_system.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -49,6 +49,16 @@ Reply<xcb_get_property_reply_t> Property(xcb_connection_t* c, xcb_window_t w, xc
 }
 
 }  // namespace
+
+void PreferWindowSystem()
+{
+    // A Wayland desktop with an X server beside it (Xwayland) would get
+    // Wayland, where a program cannot place its window or its message boxes
+    // and Qt draws its own title bar, with buttons the window does not want.
+    // X11 first there; Wayland where there is no X server.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
 
 std::optional<QMargins> FrameFromWindowManager(QWidget& window)
 {
