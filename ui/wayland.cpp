@@ -42,8 +42,14 @@ void SurviveMaximiseOnWayland(QWidget& window)
     if (!OnWayland())
         return;
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (!window.findChild<BackToSize*>(QString(), Qt::FindDirectChildrenOnly))
-        window.installEventFilter(new BackToSize(&window));
+    // Once: a box lays itself out again and again. (Found by name, as a
+    // class without meta-object would match any child.)
+    const QString name = QStringLiteral("backToSize");
+    if (!window.findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) {
+        auto* filter = new BackToSize(&window);
+        filter->setObjectName(name);
+        window.installEventFilter(filter);
+    }
 }
 
 int WaylandTitleBarWidth(const QString& title)
