@@ -3,6 +3,7 @@
 // How long one Make and one Make + Save take, without the window.
 
 #include "composer.h"
+#include "messages.h"
 #include "writer.h"
 
 #include <benchmark/benchmark.h>
@@ -38,8 +39,8 @@ void BM_ComposeAndWrite(benchmark::State& state)
         patch::ComposeResult r =
             patch::ComposePatch(tables, kChoices, true, false, patch::kBasePatch, composer);
         patch::WriteResult w = patch::WritePatchFile(target, *r.text);
-        if (!w.ok) {
-            state.SkipWithError(w.message.c_str());
+        if (!w.ok()) {
+            state.SkipWithError(patch::messages::SaveFailed(target, w).c_str());
             break;
         }
     }

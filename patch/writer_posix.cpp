@@ -15,10 +15,16 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <vector>
 
 namespace fs = std::filesystem;
+
+std::string patch::messages::SystemWords(int code)
+{
+    return std::generic_category().message(code);
+}
 
 namespace patch::detail {
 
@@ -28,66 +34,51 @@ namespace {
 constexpr int kMaxLinks = 40;
 // How old an abandoned temporary file must be before a save removes it.
 constexpr std::time_t kAbandonedAfterSeconds = 10;
-// Tries at a free temporary name before giving up.
-constexpr unsigned kTemporaryNameAttempts = 100;
 // Where the access control list of a file is kept among its attributes.
 constexpr char kAclAttribute[] = "system.posix_acl_access";
 
-// The program's own words for a failure the user can act on, where it has them.
-std::optional<std::string> PlainWords(int err)
+// The cause behind the system's error `err`: one the user can act on where
+// there is one, else the system's own.
+WriteResult FromCode(int err)
 {
-    if (err == ENOSPC || err == EDQUOT)
-        return std::string(messages::kDiskFull);
-    if (err == ENAMETOOLONG)
-        return std::string(messages::kNameTooLong);
-    return std::nullopt;
-}
-
-std::string Reason(int err)
-{
-    return PlainWords(err).value_or(std::generic_category().message(err));
+    const bool full = err == ENOSPC || err == EDQUOT;
+    return {full                  ? Cause::kDiskFull
+            : err == ENAMETOOLONG ? Cause::kNameTooLong
+                                  : Cause::kSystem,
+            err};
 }
 
 // Where a save to `named` lands, its links followed as the system follows
 // them; 0 or the system's reason for giving up.
 int Resolve(const fs::path& named, fs::path& target)
 {
-    struct stat st {};
-    if (::stat(named.c_str(), &st) == 0) {
-        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(named.c_str(), nullptr),
+    if (const std::unique_ptr<char, decltype(&std::free)> real(::realpath(named.c_str(), nullptr),
                                                                &std::free);
-        if (!real)
-            return errno;
-        target = real.get();
-        return 0;
+        real || errno != ENOENT) {
+        target = real ? real.get() : "";
+        return real ? 0 : errno;  // a loop, too many links, no access
     }
-    if (errno != ENOENT)
-        return errno;  // a loop, too many links, no access
     // Nothing there yet, or a link to a file still to be made: follow it as
     // opening it would. (The system has already refused a longer chain; the
     // limit only guards against links changed meanwhile.)
     target = named;
-    for (int hops = 0;; ++hops) {
-        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return 0;
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
         std::error_code ec;
         const fs::path link = fs::read_symlink(target, ec);
-        if (ec || hops == kMaxLinks)
-            return ec ? ec.value() : ELOOP;
+        if (ec)  // not a link (EINVAL), or nothing there: it lands here
+            return ec.value() == EINVAL || ec.value() == ENOENT ? 0 : ec.value();
         target = link.is_absolute() ? link : FolderOf(target) / link;
     }
+    return ELOOP;
 }
 
 // A patch file is a text file: only a regular file is replaced.
-std::string NotAFile(mode_t mode)
+Cause NotAFile(mode_t mode)
 {
-    if (S_ISDIR(mode))
-        return Reason(EISDIR);
-    if (S_ISFIFO(mode))
-        return std::string(messages::kIsPipe);
-    if (S_ISSOCK(mode))
-        return std::string(messages::kIsSocket);
-    return std::string(messages::kIsDevice);
+    return S_ISDIR(mode)    ? Cause::kFolder
+           : S_ISFIFO(mode) ? Cause::kPipe
+           : S_ISSOCK(mode) ? Cause::kSocket
+                            : Cause::kDevice;
 }
 
 struct Descriptor {
@@ -140,18 +131,14 @@ struct TemporaryFile {
             if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
                 return errno;
         }
-        for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-            const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
+        return WithTemporaryName(::getpid(), EEXIST, [this](const std::string& candidate) {
             fd = ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0) {
-                name = candidate;
-                Claim(fd);
-                return 0;
-            }
-            if (errno != EEXIST)
+            if (fd < 0)
                 return errno;
-        }
-        return EEXIST;
+            name = candidate;
+            Claim(fd);
+            return 0;
+        });
     }
 
     // Puts the content at `target` in the folder; 0 or the system's reason.
@@ -161,23 +148,23 @@ struct TemporaryFile {
             // An unnamed file gets a name only now: the target's own when it
             // is new, else a temporary one for just as long as the rename.
             const std::string self = "/proc/self/fd/" + std::to_string(fd);
-            if (!replacing &&
-                ::linkat(AT_FDCWD, self.c_str(), folder, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                return 0;
-            if (!replacing && errno != EEXIST)
-                return errno;
-            for (unsigned attempt = 0; name.empty(); ++attempt) {
-                const std::string candidate = TemporaryName(static_cast<unsigned long>(::getpid()));
-                if (::linkat(AT_FDCWD, self.c_str(), folder, candidate.c_str(),
-                             AT_SYMLINK_FOLLOW) == 0)
-                    name = candidate;
-                else if (errno != EEXIST || attempt + 1 == kTemporaryNameAttempts)
-                    return errno;
-            }
+            const auto link = [&](const std::string& as) {
+                return ::linkat(AT_FDCWD, self.c_str(), folder, as.c_str(), AT_SYMLINK_FOLLOW) == 0
+                           ? 0
+                           : errno;
+            };
+            if (const int err = replacing ? EEXIST : link(target); err != EEXIST)
+                return err;
+            if (const int err =
+                    WithTemporaryName(::getpid(), EEXIST, [&](const std::string& candidate) {
+                        const int failed = link(candidate);
+                        if (!failed)
+                            name = candidate;
+                        return failed;
+                    }))
+                return err;
         }
-        if (::renameat(folder, name.c_str(), folder, target.c_str()) != 0)
-            return errno;
-        return 0;
+        return ::renameat(folder, name.c_str(), folder, target.c_str()) == 0 ? 0 : errno;
     }
 };
 
@@ -218,125 +205,138 @@ bool WriteAll(int fd, std::string_view data)
     return true;
 }
 
-// The value of an extended attribute; nullopt where the file has none.
-std::optional<std::vector<char>> Attribute(const fs::path& file, const char* name)
+// What a call that reads extended attributes gives, asked for its size
+// first and then given room for it; nullopt, errno set, where it fails.
+template <typename Read> std::optional<std::vector<char>> Sized(Read read)
 {
     for (;;) {
-        const ssize_t size = ::getxattr(file.c_str(), name, nullptr, 0);
+        const ssize_t size = read(nullptr, 0);
         std::vector<char> value(size > 0 ? static_cast<std::size_t>(size) : 0);
-        if (size >= 0 && ::getxattr(file.c_str(), name, value.data(), value.size()) == size)
+        if (size >= 0 && read(value.data(), value.size()) == size)
             return value;
         if (size < 0 || errno != ERANGE)  // else it grew meanwhile: again
             return std::nullopt;
     }
 }
 
-// Gives the new file what the replaced one had: owner and group where
-// allowed, its permissions but never set-id bits, its access control list
-// and, where the file system takes them, its other extended attributes.
-// Empty, or why the save must not go on.
-std::string KeepRights(int fd, const fs::path& old, const struct stat& was)
+std::optional<std::vector<char>> Attribute(const fs::path& file, const char* name)
+{
+    return Sized(
+        [&](char* to, std::size_t room) { return ::getxattr(file.c_str(), name, to, room); });
+}
+
+// Owner and group where allowed; where not, the saver's own would gain
+// rights: a new owner gets the owner's rights, a new group the group's.
+WriteResult KeepOwner(int fd, const fs::path& old, const struct stat& was)
 {
     if (::fchown(fd, was.st_uid, was.st_gid) != 0)
         (void)!::fchown(fd, static_cast<uid_t>(-1), was.st_gid);  // a member keeps the group
     struct stat now {};
-    ::fstat(fd, &now);
+    if (::fstat(fd, &now) != 0)
+        return FromCode(errno);
     const mode_t mode = was.st_mode & 0777;
-    // A new owner gets the owner's rights, a new group the group's; either
-    // may be more than they had.
     const mode_t had = (::access(old.c_str(), R_OK) == 0 ? 4 : 0) |
                        (::access(old.c_str(), W_OK) == 0 ? 2 : 0) |
                        (::access(old.c_str(), X_OK) == 0 ? 1 : 0);
     if ((now.st_uid != was.st_uid && ((mode >> 6) & ~had)) ||
         (now.st_gid != was.st_gid && ((mode >> 3) & ~mode & 7)))
-        return std::string(messages::kRightsNotKept);
-    if (::fchmod(fd, mode) != 0)
-        return Reason(errno);
-
-    // The list of who may do what: the old file's, or none, even where the
-    // folder would hand a new file one of its own. Without its list, the
-    // file's group bits, which are the list's mask, would open it to its
-    // whole group. A list that cannot be read cannot be kept either.
-    if (const auto acl = Attribute(old, kAclAttribute)) {
-        if (::fsetxattr(fd, kAclAttribute, acl->data(), acl->size(), 0) != 0)
-            return std::string(messages::kAclNotKept);
-    } else if ((errno != ENODATA && errno != ENOTSUP) ||
-               (::fremovexattr(fd, kAclAttribute) != 0 && errno != ENODATA && errno != ENOTSUP)) {
-        return std::string(messages::kAclNotKept);
-    }
-
-    const auto names = [&] {
-        const ssize_t size = ::listxattr(old.c_str(), nullptr, 0);
-        std::vector<char> all(size > 0 ? static_cast<std::size_t>(size) : 0);
-        return size > 0 && ::listxattr(old.c_str(), all.data(), all.size()) == size
-                   ? all
-                   : std::vector<char>();
-    }();
-    for (std::size_t at = 0; at < names.size(); at += std::strlen(&names[at]) + 1)
-        if (const auto value = Attribute(old, &names[at]);
-            value && std::strcmp(&names[at], kAclAttribute) != 0)
-            (void)!::fsetxattr(fd, &names[at], value->data(), value->size(), 0);
+        return {Cause::kRightsNotKept};
     return {};
+}
+
+// Its extended attributes: the user's own (user.*) and its access control
+// list, or the save fails; the system's (security.*, trusted.*) where the
+// saver may set them. Without a list, the new file has none, even where the
+// folder would hand it one of its own: its group bits, which are the list's
+// mask, would open it to its whole group.
+WriteResult KeepAttributes(int fd, const fs::path& old)
+{
+    const auto names =
+        Sized([&](char* to, std::size_t room) { return ::listxattr(old.c_str(), to, room); });
+    if (!names && errno != ENOTSUP)
+        return FromCode(errno);
+    bool listed = false;
+    for (std::size_t at = 0; names && at < names->size(); at += std::strlen(&(*names)[at]) + 1) {
+        const char* name = &(*names)[at];
+        const bool list = std::strcmp(name, kAclAttribute) == 0;
+        listed = listed || list;
+        const auto value = Attribute(old, name);
+        if ((!value || ::fsetxattr(fd, name, value->data(), value->size(), 0) != 0) &&
+            errno != ENODATA && (list || std::strncmp(name, "user.", 5) == 0))  // ENODATA: gone
+            return list ? WriteResult{Cause::kAclNotKept, errno} : FromCode(errno);
+    }
+    if (listed || ::fremovexattr(fd, kAclAttribute) == 0 || errno == ENODATA || errno == ENOTSUP)
+        return {};
+    return {Cause::kAclNotKept, errno};
+}
+
+// Gives the new file what the replaced one had: owner and group, its
+// permissions but never set-id bits, and its extended attributes. What
+// failed, if anything.
+WriteResult KeepRights(int fd, const fs::path& old, const struct stat& was)
+{
+    WriteResult kept = KeepOwner(fd, old, was);
+    if (kept.ok() && ::fchmod(fd, was.st_mode & 0777) != 0)
+        kept = FromCode(errno);
+    return kept.ok() ? KeepAttributes(fd, old) : kept;
 }
 
 }  // namespace
 
-std::optional<std::string> RefusedName(const fs::path& target)
+Cause RefusedName(const fs::path& target)
 {
     // "C:\..." or "C:/...": meant for Windows, where the letter names a drive.
     // Here it would make a file of that odd name in the current folder.
     const std::string& s = target.native();
-    if (s.size() >= 3 && std::isalpha(static_cast<unsigned char>(s[0])) && s[1] == ':' &&
-        (s[2] == '\\' || s[2] == '/'))
-        return std::string(messages::kWindowsPath);
-    return std::nullopt;
+    return s.size() >= 3 && std::isalpha(static_cast<unsigned char>(s[0])) && s[1] == ':' &&
+                   (s[2] == '\\' || s[2] == '/')
+               ? Cause::kWindowsPath
+               : Cause::kSaved;
 }
 
-WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::string_view text)
+WriteResult WriteReplacing(const fs::path& named, std::string_view text)
 {
     fs::path target;
     if (const int err = Resolve(named, target))
-        return Failure(path, Reason(err));
+        return FromCode(err);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return Failure(path, Reason(errno));
+        return FromCode(errno);
     if (exists && !S_ISREG(old.st_mode))
-        return Failure(path, NotAFile(old.st_mode));
+        return {NotAFile(old.st_mode)};
     // Replacing by rename would get past a write-protected file; refuse as
     // opening it for writing would.
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        return Failure(path, errno == EACCES ? std::string(messages::kReadOnly) : Reason(errno));
+        return errno == EACCES ? WriteResult{Cause::kReadOnly, EACCES} : FromCode(errno);
 
     Descriptor folder;
     folder.fd = ::open(FolderOf(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder.fd < 0)
-        return Failure(path, errno == ENOENT ? messages::FolderMissing(ShownFolder(named))
-                                             : Reason(errno));
+        return errno == ENOENT ? InFolder(Cause::kMissingFolder, named) : FromCode(errno);
     RemoveAbandoned(folder.fd);
     TemporaryFile temp{folder.fd, -1, {}};
     if (const int err = temp.Open()) {
         if (err == EACCES || err == EPERM || err == EROFS)
-            return Failure(path, messages::FolderNotWritable(ShownFolder(named)));
-        if (!exists || PlainWords(err))
-            return Failure(path, Reason(err));
-        return Failure(path, std::string(messages::kNoRoomBeside) + " (" + Reason(err) + ")");
+            return InFolder(Cause::kNoPermission, named);
+        const WriteResult why = FromCode(err);
+        return exists && why.cause == Cause::kSystem ? WriteResult{Cause::kNoRoomBeside, err} : why;
     }
     if (exists) {
-        if (const std::string refused = KeepRights(temp.fd, target, old); !refused.empty())
-            return Failure(path, refused);
+        if (WriteResult kept = KeepRights(temp.fd, target, old); !kept.ok())
+            return kept;
     }
     if (!WriteAll(temp.fd, text) || !WriteAll(temp.fd, kFileEnd) || ::fsync(temp.fd) != 0)
-        return Failure(path, Reason(errno));
+        return FromCode(errno);
     if (const int err = temp.Commit(target.filename().string(), exists))
-        return Failure(path, Reason(err));
+        return FromCode(err);
 
     // Make the new name itself durable; the file is complete either way.
     Descriptor durable;
     durable.fd = ::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (durable.fd >= 0)
         ::fsync(durable.fd);
-    return {true, {}};
+    return {};
 }
 
 }  // namespace patch::detail

@@ -7,7 +7,7 @@
 #include "writer.h"
 
 #include <filesystem>
-#include <optional>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,24 +16,23 @@ namespace patch::detail {
 inline constexpr std::string_view kFileEnd = "\r\n";
 
 // Why this system can have no file of that name, when the name alone tells.
-std::optional<std::string> RefusedName(const std::filesystem::path& target);
+Cause RefusedName(const std::filesystem::path& target);
 
 // Writes `text` and kFileEnd to `target`, replacing an existing file only
-// once the new content is complete. `path` is the user's text, for messages.
-WriteResult WriteReplacing(std::string_view path, const std::filesystem::path& target,
-                           std::string_view text);
+// once the new content is complete. `named` is the path as the user gave it.
+WriteResult WriteReplacing(const std::filesystem::path& named, std::string_view text);
 
-// A short name for a temporary file that no other writer, not even a second
-// copy of this program, picks at the same time.
-std::string TemporaryName(unsigned long pid);
+// Offers `make` short temporary names, which no other writer, not even a
+// second copy of this program, picks at the same time, until it takes one:
+// returns what `make` last returned, `taken` where no name was free.
+int WithTemporaryName(unsigned long pid, int taken,
+                      const std::function<int(const std::string&)>& make);
 // Whether `name` is one of those.
-bool IsTemporaryName(std::string_view name);
+bool IsTemporaryName(const std::string& name);
 
 std::filesystem::path FolderOf(const std::filesystem::path& target);
-// The folder of the user's path as the user wrote it, for messages; a bare
+// A failure in `named`'s folder, which is shown as the user wrote it; a bare
 // name's folder is the current one, in full.
-std::string ShownFolder(const std::filesystem::path& named);
-
-WriteResult Failure(std::string_view path, std::string_view reason);
+WriteResult InFolder(Cause cause, const std::filesystem::path& named);
 
 }  // namespace patch::detail

@@ -8,18 +8,17 @@
 #endif
 #include <windows.h>
 
+#include <cctype>
+
 namespace fs = std::filesystem;
 
-namespace patch::detail {
+namespace patch {
 
 namespace {
 
-constexpr unsigned kTemporaryNameAttempts = 100;
 // A virus scanner or indexer may hold the target for a moment.
 constexpr int kReplaceAttempts = 10;
 constexpr DWORD kReplaceRetryMs = 50;
-// The most that one WriteFile call is given.
-constexpr DWORD kWriteChunk = 0x40000000u;
 // The longest name of one file or folder, in UTF-16 units.
 constexpr std::size_t kMaxNameLength = 255;
 
@@ -35,14 +34,43 @@ std::string Utf8(const std::wstring& wide)
     return out;
 }
 
-std::string Reason(DWORD err)
+// The cause behind the system's error `err`: one the user can act on where
+// there is one, else the system's own.
+WriteResult FromCode(DWORD err)
 {
-    if (err == ERROR_DISK_FULL || err == ERROR_HANDLE_DISK_FULL)
-        return std::string(messages::kDiskFull);
-    if (err == ERROR_FILENAME_EXCED_RANGE)
-        return std::string(messages::kNameTooLong);
-    if (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION)
-        return std::string(messages::kInUse);
+    const Cause cause = err == ERROR_DISK_FULL || err == ERROR_HANDLE_DISK_FULL ? Cause::kDiskFull
+                        : err == ERROR_FILENAME_EXCED_RANGE ? Cause::kNameTooLong
+                        : err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION
+                            ? Cause::kInUse
+                            : Cause::kSystem;
+    return {cause, static_cast<int>(err)};
+}
+
+// True for names that Windows reserves for devices (CON, NUL, COM1, ...),
+// with or without an extension. Writing to one would silently go nowhere.
+bool IsReservedName(std::string_view fileName)
+{
+    std::string stem(fileName.substr(0, fileName.find('.')));
+    while (!stem.empty() && (stem.back() == ' ' || stem.back() == ':'))
+        stem.pop_back();
+    for (char& c : stem)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
+        stem == "CONOUT$")
+        return true;
+    if (stem.size() < 4 || (stem.compare(0, 3, "COM") != 0 && stem.compare(0, 3, "LPT") != 0))
+        return false;
+    // COM1 to COM9, and the superscript digits one to three, in UTF-8.
+    const std::string digit = stem.substr(3);
+    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\xC2\xB9" ||
+           digit == "\xC2\xB2" || digit == "\xC2\xB3";
+}
+
+}  // namespace
+
+std::string messages::SystemWords(int code)
+{
+    const DWORD err = static_cast<DWORD>(code);
     wchar_t* buffer = nullptr;
     const DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -55,6 +83,10 @@ std::string Reason(DWORD err)
         text.pop_back();
     return text.empty() ? "error " + std::to_string(err) : Utf8(text);
 }
+
+namespace detail {
+
+namespace {
 
 // The new content until it has replaced the target: closed and deleted
 // again on every way out but success.
@@ -78,71 +110,64 @@ struct TemporaryFile {
     }
 };
 
+// The whole of `data` or nothing: a patch is never near the 4 GiB that one
+// call can write.
 bool WriteAll(HANDLE file, std::string_view data)
 {
-    while (!data.empty()) {
-        const DWORD chunk =
-            data.size() > kWriteChunk ? kWriteChunk : static_cast<DWORD>(data.size());
-        DWORD written = 0;
-        if (!WriteFile(file, data.data(), chunk, &written, nullptr))
-            return false;
-        data.remove_prefix(written);
-    }
-    return true;
+    DWORD written = 0;
+    return data.size() <= MAXDWORD &&
+           WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
+           written == data.size();
 }
 
 }  // namespace
 
-std::optional<std::string> RefusedName(const fs::path& target)
+Cause RefusedName(const fs::path& target)
 {
     // Writing to a device name would report success and write nothing.
-    if (IsReservedWindowsName(target.filename().u8string()))
-        return std::string(messages::kReservedName);
+    if (IsReservedName(target.filename().u8string()))
+        return Cause::kReservedName;
     // Wine would say "file not found".
     if (target.filename().native().size() > kMaxNameLength)
-        return std::string(messages::kNameTooLong);
-    return std::nullopt;
+        return Cause::kNameTooLong;
+    return Cause::kSaved;
 }
 
 // (MinGW's library does not see symbolic links here; a link is replaced.)
-WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::string_view text)
+WriteResult WriteReplacing(const fs::path& named, std::string_view text)
 {
     // Wine's ReplaceFileW refuses relative names ("directory name invalid").
     std::error_code ec;
     const fs::path target = fs::absolute(named, ec);
     if (ec)
-        return Failure(path, ec.message());
+        return {Cause::kSystem, ec.value()};
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return Failure(path, messages::kTargetIsFolder);
+        return {Cause::kFolder};
     // Windows refuses to replace a read-only file; Wine would replace it.
     // Say so the same way everywhere.
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
-        return Failure(path, messages::kReadOnly);
+        return {Cause::kReadOnly};
 
-    const fs::path folder = FolderOf(target);
     TemporaryFile temp;
-    for (unsigned attempt = 0; attempt < kTemporaryNameAttempts && temp.name.empty(); ++attempt) {
-        const fs::path name = folder / TemporaryName(GetCurrentProcessId());
-        temp.handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const auto make = [&](const std::string& name) {
+        const fs::path candidate = FolderOf(target) / name;
+        temp.handle = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-        const DWORD err = GetLastError();
-        if (temp.handle != INVALID_HANDLE_VALUE)
-            temp.name = name;
-        else if (err == ERROR_PATH_NOT_FOUND)
-            return Failure(path, messages::FolderMissing(ShownFolder(named)));
-        else if (err == ERROR_ACCESS_DENIED)
-            return Failure(path, messages::FolderNotWritable(ShownFolder(named)));
-        else if (err != ERROR_FILE_EXISTS)
-            return Failure(path, Reason(err));
-    }
-    if (temp.name.empty())
-        return Failure(path, Reason(ERROR_FILE_EXISTS));
+        if (temp.handle == INVALID_HANDLE_VALUE)
+            return static_cast<int>(GetLastError());
+        temp.name = candidate;
+        return 0;
+    };
+    if (const int err = WithTemporaryName(GetCurrentProcessId(), ERROR_FILE_EXISTS, make))
+        return err == ERROR_PATH_NOT_FOUND  ? InFolder(Cause::kMissingFolder, named)
+               : err == ERROR_ACCESS_DENIED ? InFolder(Cause::kNoPermission, named)
+                                            : FromCode(static_cast<DWORD>(err));
 
     if (!WriteAll(temp.handle, text) || !WriteAll(temp.handle, kFileEnd) ||
         !FlushFileBuffers(temp.handle) || !temp.Close())
-        return Failure(path, Reason(GetLastError()));
+        return FromCode(GetLastError());
 
     // ReplaceFileW keeps an existing file's attributes and permissions.
     DWORD err = ERROR_SUCCESS;
@@ -163,7 +188,7 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
         }
         if (done) {
             temp.committed = true;
-            return {true, {}};
+            return {};
         }
         err = GetLastError();
         if (err != ERROR_SHARING_VIOLATION && err != ERROR_LOCK_VIOLATION &&
@@ -171,7 +196,9 @@ WriteResult WriteReplacing(std::string_view path, const fs::path& named, std::st
             break;
         Sleep(kReplaceRetryMs);
     }
-    return Failure(path, Reason(err));
+    return FromCode(err);
 }
 
-}  // namespace patch::detail
+}  // namespace detail
+
+}  // namespace patch

@@ -6,7 +6,9 @@
 // Windows program also compare with), and the menu for other choices.
 
 #include "composer.h"
-#include "writer_fixture.h"
+#include "files.h"
+
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <vector>

@@ -5,8 +5,8 @@
 //   save_driver [--named] path text
 // --named: as on a system without unnamed files (its own view of the mounts,
 // with nothing at /proc), so that temporary files have names.
-// Prints the message of a failure; exits 0 when saved, 1 when not, 77 when
-// --named cannot be arranged here.
+// Prints the cause and the system's code of a failure; exits 0 when saved,
+// 1 when not, 77 when --named cannot be arranged here.
 
 #include "writer.h"
 
@@ -29,6 +29,6 @@ int main(int argc, char** argv)
     ::getppid();
     const patch::WriteResult result = patch::WritePatchFile(argv[1 + named], argv[2 + named]);
     ::getppid();
-    std::fputs(result.message.c_str(), stdout);
-    return result.ok ? 0 : 1;
+    std::printf("%d %d", static_cast<int>(result.cause), result.code);
+    return result.ok() ? 0 : 1;
 }

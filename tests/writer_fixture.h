@@ -5,6 +5,7 @@
 // files of the user's, old enough to pass for a save's abandoned temporary
 // file and some named almost like one, that every save must leave alone.
 
+#include "files.h"
 #include "messages.h"
 #include "writer.h"
 
@@ -13,14 +14,13 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
-namespace words = patch::messages;
+using patch::Cause;
 
-std::string Read(const fs::path& p);
-void Put(const fs::path& p, const std::string& bytes);
 // Every entry below `folder` by its path from there: regular files by
 // content, the rest (links too) by kind.
 std::map<std::string, std::string> Snapshot(const fs::path& folder = ".");
@@ -35,17 +35,21 @@ inline const std::string kJustMade = ".varnel-2-0.tmp";
 // user on a disk that takes only a few bytes more.
 enum class User { Self, Other, GroupMember, SmallDisk };
 struct Case {
-    const char* name;
+    std::string name;
     std::function<bool()> setUp;
     std::string path;
-    std::string outcome;  // the reason it is refused, or where it lands ("": at path)
-    bool saved = false;
+    Cause cause = Cause::kSaved;
+    std::string lands = "";  // where a save lands, when not at `path`
     User user = User::Self;
     std::function<void()> tearDown = {};  // what lets the folder go again
 };
-// Each system's own rows, and whether its own wording of a failure is known.
+// A row is shown by the path it saves to.
+inline void PrintTo(const Case& row, std::ostream* out)
+{
+    *out << '"' << row.path << '"';
+}
+// Each system's own rows.
 extern const std::vector<Case> kSystemCases;
-extern const bool kSystemWordsKnown;
 // Runs `save` as `user` (where this system has no such user, as this one);
 // true when it returned true.
 bool As(User user, const std::function<bool()>& save);

@@ -5,6 +5,7 @@
 #include "artwork.h"
 #include "design_scale.h"
 #include "message_box.h"
+#include "messages.h"
 #include "ui_Form1.h"
 #include "wayland.h"
 #include "window_messages.h"
@@ -134,10 +135,12 @@ void Form1::WritePatchFile()
         ShowMessage(this, QString::fromLatin1(refusal), QMessageBox::Information);
         return;
     }
+    const std::string path = outputPath_.toStdString();
     const patch::WriteResult result =
-        patch::WritePatchFile(outputPath_.toStdString(), ui_->Label2->text().toStdString());
-    if (!result.ok) {
-        ShowMessage(this, QString::fromStdString(result.message), QMessageBox::Critical);
+        patch::WritePatchFile(path, ui_->Label2->text().toStdString());
+    if (!result.ok()) {
+        ShowMessage(this, QString::fromStdString(patch::messages::SaveFailed(path, result)),
+                    QMessageBox::Critical);
         return;
     }
     EndProgram();
