@@ -16,6 +16,7 @@ std::vector<Case> Rows()
     std::vector<Case> rows = {
         // clang-format off
         {"NewFile", {}, "out.vkp"},
+        {"ANameInAnyScript", {}, "men\u00fc \u83dc\u5355.vkp"},
         {"ReplacesALongerFile", [] { return Put("out.vkp", std::string(5000, 'x')), true; }, "out.vkp"},
         {"EmptyPath", {}, "", Cause::kNoName},
         {"OnlySpaces", {}, " \t ", Cause::kNoName},
