@@ -80,6 +80,11 @@ windows:
 	$(QT_WINDOWS) cmake --preset windows
 	$(QT_WINDOWS) cmake --build --preset windows
 
+# The zip and the installer, without running anything under Wine.
+windows-package: windows
+	@$(MAKE) -s deps PACKAGES="nsis"
+	$(QT_WINDOWS) cmake --workflow --preset windows-package
+
 windows-test: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE) fonts-dejavu-core"
 	$(QT_WINDOWS) cmake --workflow --preset windows
@@ -97,4 +102,4 @@ windows-bench: windows
 	. build/windows/wine.env && sh tests/support/x11.sh sh bench/startup/wine.sh
 
 .PHONY: all deps test wine-test asan run package package-check bench screenshot clean \
-        windows windows-test windows-screenshot windows-bench
+        windows windows-package windows-test windows-screenshot windows-bench
