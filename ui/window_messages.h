@@ -14,6 +14,17 @@ inline constexpr char kNoPatchYet[] =
 inline constexpr char kChoicesChanged[] =
     "The choices have changed since the patch was made. Press \"Make\" to make it again, "
     "then save it.";
+// The command line's answers.
+inline constexpr char kUsage[] =
+    "Usage: varnel [--help | --version]\n"
+    "Opens the window in which a picture is picked for each position of an older\n"
+    "phone's main menu, and the patch file (.vkp) that sets them is made and saved.\n"
+    "The program takes no file names or other options of its own; Qt's options\n"
+    "(such as -platform or -style) are passed on to Qt.\n"
+    "\n"
+    "  -h, --help     show this help and exit\n"
+    "      --version  show the version and exit\n";
+inline constexpr char kUsageHint[] = "Try \"varnel --help\" for more information.\n";
 // The file chooser of the path field's button.
 inline constexpr char kChooseFileTitle[] = "Save the patch as";
 inline constexpr char kPatchFiles[] = "Patch files (*.vkp)";
