@@ -12,7 +12,7 @@ fail() { echo "$*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 dpkg-deb --extract "$deb" "$work"
-id=org.varnel.Varnel
+id=$VARNEL_APP_ID
 
 # Every tag fails, down to the pedantic ones; a tag the package means to
 # keep would need an override with its reason beside it.

@@ -66,7 +66,9 @@ if(VARNEL_PACKAGE_CHECKS)
     add_test(NAME deb_${check} COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/${check}.sh ${deb}
              WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   endforeach()
+  list(JOIN VARNEL_ICON_SIZES " " sizes)
   set_tests_properties(deb_check deb_install_remove deb_reproducible PROPERTIES LABELS package
+                       ENVIRONMENT "VARNEL_APP_ID=${VARNEL_APP_ID};VARNEL_ICON_SIZES=${sizes}"
                        SKIP_RETURN_CODE 77 RESOURCE_LOCK dpkg)
   set_tests_properties(deb_reproducible PROPERTIES TIMEOUT 1200)
 endif()

@@ -30,12 +30,12 @@ triggered() {  # install|remove
 # The package brings no scripts of its own: Debian's triggers refresh the
 # desktop's menu and icon caches, here and on removal.
 triggered install
-id=org.varnel.Varnel
+id=$VARNEL_APP_ID
 cache=/usr/share/icons/hicolor/icon-theme.cache
 grep -q "$id" "$cache" || fail "the icon cache does not know $id"
 
 desktop-file-validate /usr/share/applications/$id.desktop
-for size in 16 24 32 48 64 128 256; do
+for size in $VARNEL_ICON_SIZES; do
     test -f /usr/share/icons/hicolor/${size}x$size/apps/$id.png
 done
 # CET marking cannot be had on Debian 12: its C start files carry none, and

@@ -19,7 +19,8 @@ trap 'rm -rf "$work"' EXIT INT TERM
 build() {  # folder
     git clone --quiet --no-checkout "$PWD" "$1"
     git -C "$1" checkout --quiet --detach "$commit"
-    make -C "$1" package >"$1.log" 2>&1 || { cat "$1.log" >&2; exit 1; }
+    (cd "$1" && umask 022 && cmake --workflow --preset package) >"$1.log" 2>&1 ||
+        { cat "$1.log" >&2; exit 1; }
     ls "$1"/build/release/varnel_*.deb
 }
 
