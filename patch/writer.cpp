@@ -50,6 +50,7 @@ WriteResult InFolder(Cause cause, const fs::path& named)
 
 WriteResult WritePatchFile(std::string_view path, std::string_view text)
 {
+    path = detail::AsMeant(path);
     fs::path target;
     try {
         target = fs::u8path(path.begin(), path.end());

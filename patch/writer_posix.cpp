@@ -283,6 +283,11 @@ WriteResult KeepRights(int fd, const fs::path& old, const struct stat& was)
 
 }  // namespace
 
+std::string_view AsMeant(std::string_view path)
+{
+    return path;  // quotes and spaces are a name's like any other letter
+}
+
 Cause RefusedName(const fs::path& target)
 {
     // "C:\..." or "C:/...": meant for Windows, where the letter names a drive.

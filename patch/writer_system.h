@@ -15,6 +15,10 @@ namespace patch::detail {
 
 inline constexpr std::string_view kFileEnd = "\r\n";
 
+// The path the user meant: as typed, but for what this system cannot have
+// in a name around it.
+std::string_view AsMeant(std::string_view path);
+
 // Why this system can have no file of that name, when the name alone tells.
 Cause RefusedName(const std::filesystem::path& target);
 

@@ -8,6 +8,7 @@
 #endif
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 
 namespace fs = std::filesystem;
@@ -121,6 +122,20 @@ bool WriteAll(HANDLE file, std::string_view data)
 }
 
 }  // namespace
+
+std::string_view AsMeant(std::string_view path)
+{
+    // No name here begins or ends with a space or holds a quote: these are
+    // a paste's, as Explorer's "Copy as path" gives it.
+    const auto trimmed = [](std::string_view s) {
+        s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
+        return s.substr(0, s.find_last_not_of(' ') + 1);
+    };
+    path = trimmed(path);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = trimmed(path.substr(1, path.size() - 2));
+    return path;
+}
 
 Cause RefusedName(const fs::path& target)
 {

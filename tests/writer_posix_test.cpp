@@ -40,6 +40,7 @@ bool Shared(mode_t mode, mode_t folder = 0775)
 // that never reads.
 // clang-format off
 const std::vector<Case> kSystemCases = {
+    {"QuotesAndSpacesAreAName", {}, " \"out.vkp\" "},
     {"ALinkToTheFile", [] { return File("real.vkp") && ::symlink("real.vkp", "link") == 0; }, "link", Cause::kSaved, "real.vkp"},
     {"TheDefaultWindowsPath", {}, "C:\\windows\\plocha\\Varnel.vkp", Cause::kWindowsPath},
     {"ABareWindowsDrive", {}, "C:\\", Cause::kWindowsPath},

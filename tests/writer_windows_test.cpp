@@ -19,6 +19,10 @@ HANDLE held = INVALID_HANDLE_VALUE;  // by "another program"
 const std::vector<Case> kSystemCases = [] {
     std::vector<Case> rows = {
         {"BackslashesSeparateFolders", [] { return fs::create_directory("sub"); }, "sub\\out.vkp"},
+        // Pasted as Explorer copies a path, or with spaces around it.
+        {"InQuotes", {}, "\"out.vkp\"", Cause::kSaved, "out.vkp"},
+        {"SpacesAround", {}, "  \" out.vkp\" ", Cause::kSaved, "out.vkp"},
+        {"OneQuote", {}, "\"out.vkp", Cause::kSystem},
         {"AReadOnlyFile",
          [] {
              Put("out.vkp", "old");
