@@ -4,14 +4,14 @@
 # hands over to a CMake workflow preset.
 
 BUILD   := cmake ninja-build g++ make
-UI      := qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core
+UI      := qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libxcb1-dev fonts-dejavu-core
 TESTS   := libgtest-dev acl strace
 X11     := xvfb openbox xdotool x11-utils
 BENCH   := libbenchmark-dev
 DEB     := dpkg-dev file git lintian reuse appstream man-db imagemagick desktop-file-utils \
            devscripts binutils hicolor-icon-theme gtk-update-icon-cache
 MINGW   := g++-mingw-w64-x86-64-posix googletest
-WINDOWS := $(MINGW) qt6-base-dev qt6-base-dev-tools xz-utils
+WINDOWS := $(MINGW) qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n xz-utils
 WINE    := wine wine64 fonts-wine nsis $(X11)
 
 all: test

@@ -34,7 +34,7 @@ ComposeResult ComposePatch(const Tables& tables, const Selections& selections, b
     const std::size_t keys =
         (softKey ? kSoftKey : kNeitherKey) | (arrowKey ? kArrowKey : kNeitherKey);
     if (keys == kNeitherKey)
-        result.messages.emplace_back(messages::kNoKey);  // the last key patch stays
+        result.messages.push_back(messages::NoKey());  // the last key patch stays
     else
         state.keyPatch = tables.keyPatch[keys];
 

@@ -79,7 +79,10 @@ TEST(Compose, GivesThePublishedMessagesAndText)
         for (const Make& m : row.makes)
             r = patch::ComposePatch(tables, m.selections, m.soft, m.arrow, patch::kBasePatch,
                                     state);
-        EXPECT_EQ(r.messages, row.messages);
+        std::vector<std::string> said;
+        for (const patch::messages::Text& m : r.messages)
+            said.push_back(patch::messages::English(m));
+        EXPECT_EQ(said, row.messages);
         EXPECT_EQ(r.text, row.text);
     }
 }

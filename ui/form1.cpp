@@ -6,6 +6,7 @@
 #include "design_scale.h"
 #include "message_box.h"
 #include "messages.h"
+#include "translation.h"
 #include "ui_Form1.h"
 #include "wayland.h"
 #include "window_messages.h"
@@ -113,8 +114,8 @@ void Form1::ComposePatch()
     const patch::ComposeResult result =
         patch::ComposePatch(tables_, choices.selections, choices.softKey, choices.arrowKey,
                             ui_->Label1->text().toStdString(), composer_);
-    for (const std::string& message : result.messages)
-        ShowMessage(this, QString::fromStdString(message), QMessageBox::NoIcon);
+    for (const patch::messages::Text& message : result.messages)
+        ShowMessage(this, Translated(message), QMessageBox::NoIcon);
     if (result.text) {
         ui_->Label2->setText(QString::fromStdString(*result.text));
         patchMadeFrom_ = choices;
@@ -132,14 +133,16 @@ void Form1::WritePatchFile()
     else if (*patchMadeFrom_ != ReadChoices())
         refusal = window_messages::kChoicesChanged;
     if (refusal) {
-        ShowMessage(this, QString::fromLatin1(refusal), QMessageBox::Information);
+        ShowMessage(this, tr(refusal), QMessageBox::Information);
         return;
     }
     const std::string path = outputPath_.toStdString();
     const patch::WriteResult result =
         patch::WritePatchFile(path, ui_->Label2->text().toStdString());
     if (!result.ok()) {
-        ShowMessage(this, QString::fromStdString(patch::messages::SaveFailed(path, result)),
+        ShowMessage(this,
+                    QCoreApplication::translate("patch", patch::messages::kSaveFailed)
+                        .arg(outputPath_, Translated(patch::messages::Reason(result))),
                     QMessageBox::Critical);
         return;
     }
@@ -156,10 +159,9 @@ void Form1::ChooseFile()
     const QString start = folder.exists()
                               ? folder.absolutePath()
                               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chosen =
-        QFileDialog::getSaveFileName(this, QString::fromLatin1(window_messages::kChooseFileTitle),
-                                     QDir(start).filePath(current.mid(cut + 1)),
-                                     QString::fromLatin1(window_messages::kPatchFiles));
+    const QString chosen = QFileDialog::getSaveFileName(this, tr(window_messages::kChooseFileTitle),
+                                                        QDir(start).filePath(current.mid(cut + 1)),
+                                                        tr(window_messages::kPatchFiles));
     if (!chosen.isEmpty())
         ui_->Text1->setText(QDir::toNativeSeparators(chosen));
 }

@@ -4,6 +4,7 @@
 
 #include "console.h"
 #include "form1.h"
+#include "translation.h"
 #include "window_messages.h"
 #include "window_system.h"
 
@@ -25,6 +26,7 @@ int RunProgram(int& argc, char** argv, const std::function<void(QWidget&)>& befo
     }
     PreferWindowSystem();
     QApplication app(argc, argv);
+    LoadTranslations(app);
     // What Qt has not taken as its own option, the program does not take.
     if (argc > 1) {
         const std::string arg = argv[1];

@@ -14,8 +14,10 @@ main menu, and the key that opens the menu.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# A Wayland desktop without an X server beside it needs Qt's Wayland plugin.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# A Wayland desktop without an X server beside it needs Qt's Wayland plugin;
+# the buttons of boxes and dialogs speak the user's language with Qt's own
+# translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Modes must not follow the umask of whoever builds.

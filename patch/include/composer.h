@@ -5,6 +5,7 @@
 // values: the window reads its controls, shows the messages in order and,
 // when there is one, puts the new text where Save will find it.
 
+#include "messages.h"
 #include "tables.h"
 
 #include <array>
@@ -29,8 +30,8 @@ struct ComposerState {
 };
 
 struct ComposeResult {
-    std::vector<std::string> messages;  // to be shown one by one, in order
-    std::optional<std::string> text;    // the new patch text, if all slots are chosen
+    std::vector<messages::Text> messages;  // to be shown one by one, in order
+    std::optional<std::string> text;       // the new patch text, if all slots are chosen
 };
 
 ComposeResult ComposePatch(const Tables& tables, const Selections& selections, bool softKey,
