@@ -60,8 +60,9 @@ protected:
 class Box : public QMessageBox {
 public:
     Box(Icon icon, const QString& text, QWidget* parent)
-        : QMessageBox(icon, QString::fromLatin1(window_messages::kApplicationTitle), text, Ok,
-                      parent),
+        : QMessageBox(icon,
+                      QCoreApplication::translate("Form1", window_messages::kApplicationTitle),
+                      text, Ok, parent),
           label_(findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
     {
         setTextFormat(Qt::PlainText);

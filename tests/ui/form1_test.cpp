@@ -4,6 +4,7 @@
 
 #include "design_scale.h"
 #include "form1.h"
+#include "slot_selector.h"
 #include "window_placement.h"
 
 #include <QAbstractButton>
@@ -13,9 +14,11 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QWheelEvent>
 
 namespace {
@@ -224,6 +227,48 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected.readAll());
         QCOMPARE(QDir(w.dir.path()).count(), 3u);  // that file, "." and ".."
+    }
+
+    // Every text of the window and its boxes is looked up in the user's
+    // language: here one that marks each text it is asked for. Only the
+    // window's name, the pictures' (the phone's own) and the default path
+    // stay as they are.
+    void everyTextIsTranslated()
+    {
+        struct Marking : QTranslator {
+            QString translate(const char* context, const char* source, const char*,
+                              int) const override
+            {
+                return QByteArray(context) == "Form1" || QByteArray(context) == "patch"
+                           ? "<" + QString::fromUtf8(source) + ">"
+                           : QString();
+            }
+            bool isEmpty() const override { return false; }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        QStringList shown;
+        {
+            Window w;
+            w.path->setText(w.dir.filePath("missing/x.vkp"));
+            QTest::mouseClick(w.make, Qt::LeftButton);
+            QTest::mouseClick(w.save, Qt::LeftButton);
+            w.Made();
+            QTest::mouseClick(w.save, Qt::LeftButton);
+            QTRY_COMPARE(w.answerer.boxes.size(), 15);
+            for (const QString& box : w.answerer.boxes)
+                shown << box.left(box.indexOf(" [")) << box.mid(box.indexOf("] ") + 2);
+            for (const auto* button : w.form.findChildren<QAbstractButton*>())
+                shown << button->text();
+            for (const auto* combo : w.form.findChildren<SlotSelector*>())
+                shown << combo->fieldText();
+            for (const auto* action : w.form.findChildren<QAction*>())
+                shown << action->text()
+                      << action->toolTip().remove(QRegularExpression(" \\(.*\\)$"));
+            shown << w.path->accessibleName();
+        }
+        QCoreApplication::removeTranslator(&marking);
+        for (const QString& text : shown)
+            QVERIFY2(text.startsWith('<') && text.endsWith('>'), qPrintable(text));
     }
 
     // On any screen, scale and font: the window as large as its captions
