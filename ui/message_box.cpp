@@ -11,14 +11,76 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 #include <algorithm>
 
 namespace {
 
-// Lays `text` out in lines of `width`, broken at word boundaries and, in a
-// word too long for a line, anywhere; returns the lines' height.
+bool IsSeparator(QChar c)
+{
+    return c == u'/' || c == u'\\';
+}
+
+// The marks that open or close a quoted name, in English and in the
+// languages the messages may be given in.
+bool IsQuote(QChar c)
+{
+    return c == u'"' || c == u'\u201c' || c == u'\u201d' || c == u'\u201e' || c == u'\u00ab' ||
+           c == u'\u00bb';
+}
+
+// `text` with the line breaks a path may have: after a separator, or a run of
+// them, once a name has begun, and nowhere else. Unicode's rules would break
+// "C:\windows" after the colon, "\\server" between its backslashes, and a
+// name at a space or a hyphen. A path is a quoted stretch, or else a word,
+// that holds a separator; the rest of the text keeps Unicode's breaks.
+QString WithPathBreaks(const QString& text)
+{
+    constexpr QChar kBreak(0x200b), kJoin(0x2060);  // zero width, both
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    QString result;
+    result.reserve(text.size() + text.size() / 4);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        // One stretch: quoted, a word, or the spaces between.
+        qsizetype end = start + 1;
+        if (IsQuote(text[start])) {
+            while (end < text.size() && !IsQuote(text[end]))
+                ++end;
+            end = std::min(end + 1, text.size());
+        } else {
+            const bool space = text[start].isSpace();
+            while (end < text.size() && text[end].isSpace() == space && !IsQuote(text[end]))
+                ++end;
+        }
+        const QStringView stretch = QStringView(text).sliced(start, end - start);
+        result += text[start];
+        if (std::any_of(stretch.begin(), stretch.end(), IsSeparator)) {
+            bool named = false;
+            for (qsizetype i = start + 1; i < end; ++i) {
+                const QChar before = text[i - 1];
+                named = named || !(IsSeparator(before) || IsQuote(before));
+                breaks.setPosition(i);
+                if (named && IsSeparator(before) && !IsSeparator(text[i]) && !IsQuote(text[i]))
+                    result += kBreak;
+                else if (breaks.isAtBoundary())
+                    result += kJoin;
+                // Qt breaks at any space but a no-break one.
+                result += text[i] == u' ' ? QChar(QChar::Nbsp) : text[i];
+            }
+        } else {
+            result += stretch.sliced(1);
+        }
+        start = end;
+    }
+    return result;
+}
+
+// Lays `text` out in lines of `width`, broken at word boundaries, in a path
+// only after a separator, and in a word too long for a line anywhere;
+// returns the lines' height.
 qreal LayOut(QTextLayout& layout, int width)
 {
     QTextOption option;
@@ -48,7 +110,7 @@ protected:
             return false;
         auto* label = static_cast<QLabel*>(watched);
         const QRect room = label->contentsRect();
-        QTextLayout layout(label->text(), label->font());
+        QTextLayout layout(WithPathBreaks(label->text()), label->font());
         const qreal top = qMax<qreal>(0, (room.height() - LayOut(layout, room.width())) / 2);
         QPainter painter(label);
         painter.setPen(label->palette().color(label->foregroundRole()));
@@ -89,7 +151,7 @@ protected:
         if (label_ && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) {
             layout()->activate();
             const QRect room = label_->contentsRect();
-            QTextLayout text(label_->text(), label_->font());
+            QTextLayout text(WithPathBreaks(label_->text()), label_->font());
             const int missing = qCeil(LayOut(text, room.width())) - room.height();
             if (missing > 0) {
                 label_->setMinimumHeight(label_->height() + missing);

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 // Shows `text` in a modal box with an OK button and the application's title.
-// The text is shown as it stands, never read as markup, and wraps anywhere
-// it has to, so that a long path is read whole.
+// The text is shown as it stands, never read as markup; a path in it breaks
+// only after a separator, and a name too long for a line anywhere, so that
+// a long path is read whole.
 void ShowMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon);
