@@ -2,11 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -41,6 +47,71 @@ QImage Pixels(const QString& path)
     return reinterpret_cast<quintptr>(pixels) % 4 ? shared.copy() : shared;
 }
 
+// An icon made at the pixel size asked for, whenever it is asked for, and
+// not kept.
+class MadeIcon : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap picture = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPixmap picture = Make(size);
+        if (mode == QIcon::Normal || mode == QIcon::Active)
+            return picture;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+
+protected:
+    virtual QPixmap Make(const QSize& size) const = 0;
+};
+
+// An open folder, drawn at the pixel size asked for: a 16 x 16 picture
+// scaled up would be blocky at twice the size and soft at one and a half.
+class FolderIcon : public MadeIcon {
+public:
+    QIconEngine* clone() const override { return new FolderIcon; }
+
+protected:
+    QPixmap Make(const QSize& size) const override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        const int side = std::min(size.width(), size.height());
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate((size.width() - side) / 2, (size.height() - side) / 2);
+        // Points on a grid of 16, the pixels of the folder at its smallest,
+        // each moved so that its outline covers whole pixels: sharp edges
+        // at any size.
+        const qreal scale = side / 16.0, pen = std::max(1, qRound(scale));
+        const auto at = [&](qreal x, qreal y) {
+            return QPointF(std::round(x * scale - pen / 2) + pen / 2,
+                           std::round(y * scale - pen / 2) + pen / 2);
+        };
+        painter.setPen(
+            QPen(QColor(0x7a, 0x5c, 0x12), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(QColor(0xe8, 0xb9, 0x3a));
+        painter.drawRect(QRectF(at(1.5, 3.5), at(7.5, 5.5)));    // the tab
+        painter.drawRect(QRectF(at(1.5, 5.5), at(14.5, 14.5)));  // the folder
+        painter.setBrush(QColor(0xf7, 0xd8, 0x6e));
+        // Its acute corners, mitred, would end in spikes.
+        QPen flap = painter.pen();
+        flap.setJoinStyle(Qt::BevelJoin);
+        painter.setPen(flap);
+        painter.drawPolygon(
+            QPolygonF({at(3.5, 8.5), at(15.5, 8.5), at(13.5, 14.5), at(1.5, 14.5)}));
+        return picture;
+    }
+};
+
 }  // namespace
 
 QImage BackgroundPicture()
@@ -59,14 +130,5 @@ QIcon WindowIcon()
 
 QIcon ChooserIcon()
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(0x7a, 0x5c, 0x12));
-    painter.setBrush(QColor(0xe8, 0xb9, 0x3a));
-    painter.drawRect(1, 3, 6, 2);   // the tab
-    painter.drawRect(1, 5, 13, 9);  // the folder
-    painter.setBrush(QColor(0xf7, 0xd8, 0x6e));
-    painter.drawPolygon(QPolygon({QPoint(3, 8), QPoint(15, 8), QPoint(13, 14), QPoint(1, 14)}));
-    return QIcon(pixmap);
+    return QIcon(new FolderIcon);
 }

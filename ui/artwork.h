@@ -13,6 +13,7 @@ QImage BackgroundPicture();
 // The program's icon, in the sizes of its four images.
 QIcon WindowIcon();
 
-// The path field's button: an open folder, drawn here rather than taken from
-// the style, whose icons cost a decoder and milliseconds at start.
+// The path field's button: an open folder, drawn here at the size and pixel
+// ratio asked for rather than taken from the style, whose icons cost a
+// decoder and milliseconds at start.
 QIcon ChooserIcon();
