@@ -11,7 +11,8 @@ Procedural and seeded, so the same files come out every time:
 and what the window shows of them, decoded once here so that the program
 needs no image decoder at start:
   ui/art/background.ppm  the picture's pixels, as any JPEG decoder gives them
-  ui/art/window-icon-N.pam  the icon's four images, as any ICO decoder gives them
+  ui/art/window-icon-N.pam  the icon at every size: the ICO's images as any
+                         ICO decoder gives them, and the larger PNGs' pixels
 Needs Debian's python3-pil.
 """
 
@@ -160,6 +161,14 @@ def raw_image(path, magic, fields, pixels):
     path.write_bytes(header.encode() + pixels)
 
 
+def window_icon(img):
+    """One size of the window's icon, as the program reads it."""
+    s = img.width
+    raw_image(ART / f"window-icon-{s}.pam", "P7",
+              f"WIDTH {s}\nHEIGHT {s}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR",
+              img.convert("RGBA").tobytes())
+
+
 def main():
     ART.mkdir(parents=True, exist_ok=True)
     background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
@@ -171,11 +180,12 @@ def main():
     for s in ICO_SIZES:
         ico.size = (s, s)
         ico.load()
-        raw_image(ART / f"window-icon-{s}.pam", "P7",
-                  f"WIDTH {s}\nHEIGHT {s}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR",
-                  ico.copy().convert("RGBA").tobytes())
+        window_icon(ico.copy())
     for s in PNG_SIZES:
-        icon_image(s).save(ART / f"varnel-{s}.png", optimize=True)
+        image = icon_image(s)
+        image.save(ART / f"varnel-{s}.png", optimize=True)
+        if s not in ICO_SIZES:
+            window_icon(image)
     print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), file=sys.stderr)
 
 

@@ -73,6 +73,52 @@ protected:
     virtual QPixmap Make(const QSize& size) const = 0;
 };
 
+// The program's icon, from the image of the size asked for or the next
+// larger one, read only when asked: off screen never, on Windows in two
+// sizes; X11 takes them all.
+class ProgramIcon : public MadeIcon {
+public:
+    QIconEngine* clone() const override { return new ProgramIcon; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : Sides())
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+protected:
+    QPixmap Make(const QSize& size) const override
+    {
+        const QList<int> sides = Sides();
+        if (sides.isEmpty())
+            return {};
+        const auto fits = std::find_if(sides.begin(), sides.end(), [&](int side) {
+            return side >= size.width() && side >= size.height();
+        });
+        const QImage image = Pixels(
+            kFolder + QStringLiteral("/%1.pam").arg(fits == sides.end() ? sides.back() : *fits));
+        // Made smaller where it must, never larger, as Qt's own icons.
+        const bool tooLarge = image.width() > size.width() || image.height() > size.height();
+        return QPixmap::fromImage(
+            tooLarge ? image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation) : image);
+    }
+
+private:
+    static inline const QString kFolder = QStringLiteral(":/window-icon");
+
+    // The images are named after their sizes, as "48.pam"; smallest first.
+    static QList<int> Sides()
+    {
+        QList<int> sides;
+        for (const QString& name : QDir(kFolder).entryList())
+            sides << QStringView(name).split(u'.').front().toInt();
+        std::sort(sides.begin(), sides.end());
+        return sides;
+    }
+};
+
 // An open folder, drawn at the pixel size asked for: a 16 x 16 picture
 // scaled up would be blocky at twice the size and soft at one and a half.
 class FolderIcon : public MadeIcon {
@@ -121,11 +167,7 @@ QImage BackgroundPicture()
 
 QIcon WindowIcon()
 {
-    QIcon icon;
-    const QDir images(QStringLiteral(":/window-icon"));
-    for (const QString& name : images.entryList())
-        icon.addPixmap(QPixmap::fromImage(Pixels(images.filePath(name))));
-    return icon;
+    return QIcon(new ProgramIcon);
 }
 
 QIcon ChooserIcon()

@@ -10,7 +10,8 @@
 // The picture behind the controls, 400 x 340.
 QImage BackgroundPicture();
 
-// The program's icon, in the sizes of its four images.
+// The program's icon, in each size of its images, up to 256 x 256 for
+// large, scaled desktops.
 QIcon WindowIcon();
 
 // The path field's button: an open folder, drawn here at the size and pixel
