@@ -1,13 +1,17 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Draws the window's artwork: the background picture and the icon.
+"""Draws the program's artwork: the background picture, the icon, and the
+Windows installer's picture made of both.
 
 Procedural and seeded, so the same files come out every time:
   ui/art/background.jpg  400 x 340, 24-bit: a green leaf texture with light
                          vertical stripes, no text
   ui/art/varnel.ico      16, 24, 32 and 48 pixels, 8 bits (256 colours) each
   ui/art/varnel-N.png    the icon at larger sizes, for desktop themes
+  packaging/windows/welcome.bmp  164 x 314, 24-bit: the installer's welcome
+                         and finish pages, a strip of the background with
+                         the icon on it
 and what the window shows of them, decoded once here so that the program
 needs no image decoder at start:
   ui/art/background.ppm  the picture's pixels, as any JPEG decoder gives them
@@ -24,7 +28,9 @@ from pathlib import Path
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
-ART = Path(__file__).resolve().parent.parent / "ui" / "art"
+ROOT = Path(__file__).resolve().parent.parent
+ART = ROOT / "ui" / "art"
+INSTALLER_PICTURE = ROOT / "packaging" / "windows" / "welcome.bmp"
 ICO_SIZES = (16, 24, 32, 48)
 PNG_SIZES = (16, 24, 32, 48, 64, 128, 256)
 
@@ -112,6 +118,24 @@ def icon_image(size):
     return img.resize((size, size), Image.LANCZOS)
 
 
+def installer_picture(back):
+    """NSIS's welcome and finish pages' picture, at the size it is drawn at,
+    164 x 314: the middle of the window's background, a little darker so that
+    the icon stands out, and the icon in its upper third, with a soft shadow."""
+    w, h = 164, 314
+    left, top = (back.width - w) // 2, (back.height - h) // 2
+    strip = back.crop((left, top, left + w, top + h)).convert("RGB")
+    strip = Image.blend(strip, Image.new("RGB", (w, h), (10, 40, 16)), 0.35)
+    icon = icon_image(112)
+    x, y = (w - icon.width) // 2, 64
+    shadow = Image.new("RGBA", (w, h))
+    shadow.paste((0, 0, 0, 110), (x + 3, y + 5), icon.getchannel("A"))
+    shadow = shadow.filter(ImageFilter.GaussianBlur(5))
+    strip.paste(shadow, (0, 0), shadow)
+    strip.paste(icon, (x, y), icon)
+    return strip
+
+
 def ico_entry(img):
     """An 8-bit BMP icon image: 256-colour palette, pixels bottom-up, AND mask."""
     size = img.width
@@ -171,8 +195,8 @@ def window_icon(img):
 
 def main():
     ART.mkdir(parents=True, exist_ok=True)
-    background(random.Random(20261206)).save(ART / "background.jpg", "JPEG", quality=90,
-                                              subsampling=2, optimize=True)
+    back = background(random.Random(20261206))
+    back.save(ART / "background.jpg", "JPEG", quality=90, subsampling=2, optimize=True)
     picture = Image.open(ART / "background.jpg")
     raw_image(ART / "background.ppm", "P6", f"{picture.width} {picture.height}\n255", picture.tobytes())
     write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
@@ -186,7 +210,9 @@ def main():
         image.save(ART / f"varnel-{s}.png", optimize=True)
         if s not in ICO_SIZES:
             window_icon(image)
-    print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), file=sys.stderr)
+    installer_picture(back).save(INSTALLER_PICTURE, "BMP")
+    print("wrote", ", ".join(sorted(p.name for p in ART.iterdir())), "and",
+          INSTALLER_PICTURE.relative_to(ROOT), file=sys.stderr)
 
 
 if __name__ == "__main__":
