@@ -27,6 +27,8 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Varnel)
 # one asks for administrator rights and installs for all users.
 set(CPACK_VARNEL_EXE varnel.exe)
 set(CPACK_VARNEL_ICON "${PROJECT_SOURCE_DIR}/ui/art/varnel.ico")
+# Drawn by tools/make_art.py from the program's own artwork.
+set(CPACK_VARNEL_WELCOME_PICTURE "${CMAKE_CURRENT_LIST_DIR}/welcome.bmp")
 set(CPACK_NSIS_PACKAGE_NAME Varnel)
 set(CPACK_NSIS_DISPLAY_NAME Varnel)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
