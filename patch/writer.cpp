@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cctype>
 #include <exception>
-#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -29,8 +28,17 @@ int WithTemporaryName(unsigned long pid, int taken,
 
 bool IsTemporaryName(const std::string& name)
 {
-    static const std::regex kName(R"(\.varnel-[0-9]+-[0-9]+\.tmp)");
-    return std::regex_match(name, kName);
+    // ".varnel-" digits "-" digits ".tmp", and nothing else. (Not a regular
+    // expression: its locale's checks under the sanitizers make system calls
+    // of their own in the middle of a save.)
+    const auto digitsEnd = [&name](std::size_t from) {
+        const std::size_t end = std::min(name.find_first_not_of("0123456789", from), name.size());
+        return end > from ? end : std::string::npos;
+    };
+    const std::size_t dash = name.rfind(".varnel-", 0) == 0 ? digitsEnd(8) : std::string::npos;
+    const std::size_t dot =
+        dash != std::string::npos && name[dash] == '-' ? digitsEnd(dash + 1) : std::string::npos;
+    return dot != std::string::npos && name.compare(dot, std::string::npos, ".tmp") == 0;
 }
 
 fs::path FolderOf(const fs::path& target)

@@ -115,13 +115,13 @@ TEST_P(FaultInjection, EveryFailingCallKeepsTheSavesPromise)
 
     // The save's calls, each by its number from the program's start as
     // strace counts them, between the driver's two marks; but for the memory
-    // allocator's and the thread library's, whose failure ends any program.
+    // allocator's, whose failure ends any program.
     std::vector<std::pair<std::string, int>> calls;
     std::map<std::string, int> seen;
     std::istringstream lines(Read(trace));
     for (std::string line, call; std::getline(lines, line);)
         if (const int n = ++seen[call = line.substr(0, line.find('('))];
-            seen["getppid"] == 1 && call != "getppid" && call != "brk" && call != "futex" &&
+            seen["getppid"] == 1 && call != "getppid" && call != "brk" &&
             call.find("map") == call.npos)
             calls.emplace_back(call, n);
     int injected = 0;
