@@ -29,6 +29,7 @@ set(CPACK_VARNEL_EXE varnel.exe)
 set(CPACK_VARNEL_ICON "${PROJECT_SOURCE_DIR}/ui/art/varnel.ico")
 # Drawn by tools/make_art.py from the program's own artwork.
 set(CPACK_VARNEL_WELCOME_PICTURE "${CMAKE_CURRENT_LIST_DIR}/welcome.bmp")
+set(CPACK_VARNEL_LANGUAGES "${CMAKE_CURRENT_LIST_DIR}/languages.nsh")
 set(CPACK_NSIS_PACKAGE_NAME Varnel)
 set(CPACK_NSIS_DISPLAY_NAME Varnel)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
