@@ -136,9 +136,8 @@ void Form1::WritePatchFile()
         ShowMessage(this, tr(refusal), QMessageBox::Information);
         return;
     }
-    const std::string path = outputPath_.toStdString();
     const patch::WriteResult result =
-        patch::WritePatchFile(path, ui_->Label2->text().toStdString());
+        patch::WritePatchFile(outputPath_.toStdString(), ui_->Label2->text().toStdString());
     if (!result.ok()) {
         ShowMessage(this,
                     QCoreApplication::translate("patch", patch::messages::kSaveFailed)
