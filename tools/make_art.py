@@ -7,7 +7,8 @@ Windows installer's picture made of both.
 Procedural and seeded, so the same files come out every time:
   ui/art/background.jpg  400 x 340, 24-bit: a green leaf texture with light
                          vertical stripes, no text
-  ui/art/varnel.ico      16, 24, 32 and 48 pixels, 8 bits (256 colours) each
+  ui/art/varnel.ico      16, 24, 32 and 48 pixels, 8 bits (256 colours) each,
+                         and 256 pixels as a PNG
   ui/art/varnel-N.png    the icon at larger sizes, for desktop themes
   packaging/windows/welcome.bmp  164 x 314, 24-bit: the installer's welcome
                          and finish pages, a strip of the background with
@@ -20,6 +21,7 @@ needs no image decoder at start:
 Needs Debian's python3-pil.
 """
 
+import io
 import math
 import random
 import struct
@@ -165,15 +167,18 @@ def ico_entry(img):
     return header + colours + xor + bytes(mask)
 
 
-def write_ico(path, images):
-    entries = [ico_entry(img) for img in images]
+def write_ico(path, images, large):
+    """The small sizes as 8-bit images, which every reader takes, and `large`
+    (256 pixels) as a PNG, which Windows shows in its large views."""
+    png = io.BytesIO()
+    large.save(png, "PNG", optimize=True)
+    entries = [(img.width, 8, ico_entry(img)) for img in images] + [(256, 32, png.getvalue())]
     out = struct.pack("<HHH", 0, 1, len(entries))
     offset = 6 + 16 * len(entries)
-    for img, data in zip(images, entries):
-        out += struct.pack("<BBBBHHII", img.width % 256, img.height % 256, 0, 0, 1, 8,
-                           len(data), offset)
+    for size, depth, data in entries:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, depth, len(data), offset)
         offset += len(data)
-    path.write_bytes(out + b"".join(entries))
+    path.write_bytes(out + b"".join(data for _, _, data in entries))
 
 
 def raw_image(path, magic, fields, pixels):
@@ -199,7 +204,7 @@ def main():
     back.save(ART / "background.jpg", "JPEG", quality=90, subsampling=2, optimize=True)
     picture = Image.open(ART / "background.jpg")
     raw_image(ART / "background.ppm", "P6", f"{picture.width} {picture.height}\n255", picture.tobytes())
-    write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES])
+    write_ico(ART / "varnel.ico", [icon_image(s) for s in ICO_SIZES], icon_image(256))
     ico = Image.open(ART / "varnel.ico")
     for s in ICO_SIZES:
         ico.size = (s, s)
