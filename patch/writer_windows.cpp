@@ -23,18 +23,6 @@ constexpr DWORD kReplaceRetryMs = 50;
 // The longest name of one file or folder, in UTF-16 units.
 constexpr std::size_t kMaxNameLength = 255;
 
-std::string Utf8(const std::wstring& wide)
-{
-    if (wide.empty())
-        return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
-}
-
 // The cause behind the system's error `err`: one the user can act on where
 // there is one, else the system's own.
 WriteResult FromCode(DWORD err)
@@ -82,7 +70,7 @@ std::string messages::SystemWords(int code)
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
                              text.back() == L'.'))
         text.pop_back();
-    return text.empty() ? "error " + std::to_string(err) : Utf8(text);
+    return text.empty() ? "error " + std::to_string(err) : fs::path(text).u8string();
 }
 
 namespace detail {
