@@ -78,7 +78,7 @@ TEST_P(Writer, SavesOrRefusesForItsCauseAndChangesNothing)
         c.tearDown();
 }
 
-INSTANTIATE_TEST_SUITE_P(, Writer, testing::ValuesIn(Rows()),
+INSTANTIATE_TEST_SUITE_P(Row, Writer, testing::ValuesIn(Rows()),
                          [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
 
 // Each cause in its own words, each ending the one sentence that names the
