@@ -73,7 +73,7 @@ WriteResult WritePatchFile(std::string_view path, std::string_view text)
         return {Cause::kFolder};
     if (const Cause refused = detail::RefusedName(target); refused != Cause::kSaved)
         return {refused};
-    return detail::WriteReplacing(target, text);
+    return detail::WriteReplacing(target, std::string(text) + "\r\n");
 }
 
 }  // namespace patch

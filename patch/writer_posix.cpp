@@ -41,35 +41,28 @@ constexpr char kAclAttribute[] = "system.posix_acl_access";
 // there is one, else the system's own.
 WriteResult FromCode(int err)
 {
-    const bool full = err == ENOSPC || err == EDQUOT;
-    return {full                  ? Cause::kDiskFull
-            : err == ENAMETOOLONG ? Cause::kNameTooLong
-                                  : Cause::kSystem,
+    return {err == ENOSPC || err == EDQUOT ? Cause::kDiskFull
+            : err == ENAMETOOLONG          ? Cause::kNameTooLong
+                                           : Cause::kSystem,
             err};
 }
 
-// Where a save to `named` lands, its links followed as the system follows
-// them; 0 or the system's reason for giving up.
-int Resolve(const fs::path& named, fs::path& target)
+// Where a save to `named` lands: a link in its last part followed as
+// opening it would, also to a file still to be made (the folders' links the
+// system follows itself); nothing where there are more links than it follows.
+fs::path Resolve(const fs::path& named)
 {
-    if (const std::unique_ptr<char, decltype(&std::free)> real(::realpath(named.c_str(), nullptr),
-                                                               &std::free);
-        real || errno != ENOENT) {
-        target = real ? real.get() : "";
-        return real ? 0 : errno;  // a loop, too many links, no access
-    }
-    // Nothing there yet, or a link to a file still to be made: follow it as
-    // opening it would. (The system has already refused a longer chain; the
-    // limit only guards against links changed meanwhile.)
-    target = named;
+    fs::path target = named;
     for (int hops = 0; hops < kMaxLinks; ++hops) {
         std::error_code ec;
         const fs::path link = fs::read_symlink(target, ec);
-        if (ec)  // not a link (EINVAL), or nothing there: it lands here
-            return ec.value() == EINVAL || ec.value() == ENOENT ? 0 : ec.value();
+        // Not a link, or nothing there: it lands here. (Where the path
+        // cannot be read, the next look at it says why.)
+        if (ec)
+            return target;
         target = link.is_absolute() ? link : FolderOf(target) / link;
     }
-    return ELOOP;
+    return {};
 }
 
 // A patch file is a text file: only a regular file is replaced.
@@ -175,23 +168,19 @@ struct TemporaryFile {
 void RemoveAbandoned(int folder)
 {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
-    if (!dir) {
-        if (fd >= 0)
-            ::close(fd);
-        return;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTemporaryName(entry->d_name))
-            continue;
-        Descriptor file;
-        file.fd = ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(fd >= 0 ? ::fdopendir(fd) : nullptr, &::closedir);
+    if (!dir && fd >= 0)
+        ::close(fd);
+    while (const dirent* entry = dir ? ::readdir(dir.get()) : nullptr) {
+        const Descriptor file{
+            IsTemporaryName(entry->d_name)
+                ? ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                : -1};
         struct stat st {};
         if (file.fd >= 0 && ::fstat(file.fd, &st) == 0 &&
             ::time(nullptr) - st.st_mtime >= kAbandonedAfterSeconds && Claim(file.fd, F_RDLCK))
             ::unlinkat(folder, entry->d_name, 0);
     }
-    ::closedir(dir);
 }
 
 bool WriteAll(int fd, std::string_view data)
@@ -217,12 +206,6 @@ template <typename Read> std::optional<std::vector<char>> Sized(Read read)
         if (size < 0 || errno != ERANGE)  // else it grew meanwhile: again
             return std::nullopt;
     }
-}
-
-std::optional<std::vector<char>> Attribute(const fs::path& file, const char* name)
-{
-    return Sized(
-        [&](char* to, std::size_t room) { return ::getxattr(file.c_str(), name, to, room); });
 }
 
 // Owner and group where allowed; where not, the saver's own would gain
@@ -260,7 +243,8 @@ WriteResult KeepAttributes(int fd, const fs::path& old)
         const char* name = &(*names)[at];
         const bool list = std::strcmp(name, kAclAttribute) == 0;
         listed = listed || list;
-        const auto value = Attribute(old, name);
+        const auto value = Sized(
+            [&](char* to, std::size_t room) { return ::getxattr(old.c_str(), name, to, room); });
         if ((!value || ::fsetxattr(fd, name, value->data(), value->size(), 0) != 0) &&
             errno != ENODATA && (list || std::strncmp(name, "user.", 5) == 0))  // ENODATA: gone
             return list ? WriteResult{Cause::kAclNotKept, errno} : FromCode(errno);
@@ -268,17 +252,6 @@ WriteResult KeepAttributes(int fd, const fs::path& old)
     if (listed || ::fremovexattr(fd, kAclAttribute) == 0 || errno == ENODATA || errno == ENOTSUP)
         return {};
     return {Cause::kAclNotKept, errno};
-}
-
-// Gives the new file what the replaced one had: owner and group, its
-// permissions but never set-id bits, and its extended attributes. What
-// failed, if anything.
-WriteResult KeepRights(int fd, const fs::path& old, const struct stat& was)
-{
-    WriteResult kept = KeepOwner(fd, old, was);
-    if (kept.ok() && ::fchmod(fd, was.st_mode & 0777) != 0)
-        kept = FromCode(errno);
-    return kept.ok() ? KeepAttributes(fd, old) : kept;
 }
 
 }  // namespace
@@ -299,11 +272,11 @@ Cause RefusedName(const fs::path& target)
                : Cause::kSaved;
 }
 
-WriteResult WriteReplacing(const fs::path& named, std::string_view text)
+WriteResult WriteReplacing(const fs::path& named, std::string_view content)
 {
-    fs::path target;
-    if (const int err = Resolve(named, target))
-        return FromCode(err);
+    const fs::path target = Resolve(named);
+    if (target.empty())
+        return FromCode(ELOOP);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
@@ -315,8 +288,7 @@ WriteResult WriteReplacing(const fs::path& named, std::string_view text)
     if (exists && ::access(target.c_str(), W_OK) != 0)
         return errno == EACCES ? WriteResult{Cause::kReadOnly, EACCES} : FromCode(errno);
 
-    Descriptor folder;
-    folder.fd = ::open(FolderOf(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const Descriptor folder{::open(FolderOf(target).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)};
     if (folder.fd < 0)
         return errno == ENOENT ? InFolder(Cause::kMissingFolder, named) : FromCode(errno);
     RemoveAbandoned(folder.fd);
@@ -327,18 +299,24 @@ WriteResult WriteReplacing(const fs::path& named, std::string_view text)
         const WriteResult why = FromCode(err);
         return exists && why.cause == Cause::kSystem ? WriteResult{Cause::kNoRoomBeside, err} : why;
     }
+    // The new file gets what the replaced one had: owner and group, its
+    // permissions but never set-id bits, and its extended attributes.
     if (exists) {
-        if (WriteResult kept = KeepRights(temp.fd, target, old); !kept.ok())
+        WriteResult kept = KeepOwner(temp.fd, target, old);
+        if (kept.ok() && ::fchmod(temp.fd, old.st_mode & 0777) != 0)
+            kept = FromCode(errno);
+        if (kept.ok())
+            kept = KeepAttributes(temp.fd, target);
+        if (!kept.ok())
             return kept;
     }
-    if (!WriteAll(temp.fd, text) || !WriteAll(temp.fd, kFileEnd) || ::fsync(temp.fd) != 0)
+    if (!WriteAll(temp.fd, content) || ::fsync(temp.fd) != 0)
         return FromCode(errno);
     if (const int err = temp.Commit(target.filename().string(), exists))
         return FromCode(err);
 
     // Make the new name itself durable; the file is complete either way.
-    Descriptor durable;
-    durable.fd = ::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const Descriptor durable{::openat(folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (durable.fd >= 0)
         ::fsync(durable.fd);
     return {};

@@ -13,8 +13,6 @@
 
 namespace patch::detail {
 
-inline constexpr std::string_view kFileEnd = "\r\n";
-
 // The path the user meant: as typed, but for what this system cannot have
 // in a name around it.
 std::string_view AsMeant(std::string_view path);
@@ -22,9 +20,9 @@ std::string_view AsMeant(std::string_view path);
 // Why this system can have no file of that name, when the name alone tells.
 Cause RefusedName(const std::filesystem::path& target);
 
-// Writes `text` and kFileEnd to `target`, replacing an existing file only
-// once the new content is complete. `named` is the path as the user gave it.
-WriteResult WriteReplacing(const std::filesystem::path& named, std::string_view text);
+// Writes `content` to `target`, replacing an existing file only once it is
+// complete. `named` is the path as the user gave it.
+WriteResult WriteReplacing(const std::filesystem::path& named, std::string_view content);
 
 // Offers `make` short temporary names, which no other writer, not even a
 // second copy of this program, picks at the same time, until it takes one:

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -37,40 +39,34 @@ WriteResult FromCode(DWORD err)
 
 // True for names that Windows reserves for devices (CON, NUL, COM1, ...),
 // with or without an extension. Writing to one would silently go nowhere.
-bool IsReservedName(std::string_view fileName)
+bool IsReservedName(std::string stem)
 {
-    std::string stem(fileName.substr(0, fileName.find('.')));
-    while (!stem.empty() && (stem.back() == ' ' || stem.back() == ':'))
-        stem.pop_back();
+    stem = stem.substr(0, stem.find('.'));
+    stem.erase(stem.find_last_not_of(" :") + 1);
     for (char& c : stem)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
-        stem == "CONOUT$")
-        return true;
-    if (stem.size() < 4 || (stem.compare(0, 3, "COM") != 0 && stem.compare(0, 3, "LPT") != 0))
-        return false;
-    // COM1 to COM9, and the superscript digits one to three, in UTF-8.
-    const std::string digit = stem.substr(3);
-    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\xC2\xB9" ||
-           digit == "\xC2\xB2" || digit == "\xC2\xB3";
+    static const std::set<std::string> kDevices = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    // COM1 to COM9, LPT1 to LPT9, and the same with the superscript digits
+    // one to three, in UTF-8.
+    static const std::set<std::string> kNumbers = {
+        "1", "2", "3", "4", "5", "6", "7", "8", "9", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    return kDevices.count(stem) != 0 || ((stem.rfind("COM", 0) == 0 || stem.rfind("LPT", 0) == 0) &&
+                                         kNumbers.count(stem.substr(3)) != 0);
 }
 
 }  // namespace
 
 std::string messages::SystemWords(int code)
 {
-    const DWORD err = static_cast<DWORD>(code);
     wchar_t* buffer = nullptr;
     const DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, err, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n && buffer ? std::wstring(buffer, n) : std::wstring();
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
-                             text.back() == L'.'))
-        text.pop_back();
-    return text.empty() ? "error " + std::to_string(err) : fs::path(text).u8string();
+        nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text(n ? buffer : L"", n);
+    LocalFree(buffer);
+    text.erase(text.find_last_not_of(L"\r\n .") + 1);  // a sentence ends in the message shown
+    return text.empty() ? "error " + std::to_string(static_cast<DWORD>(code))
+                        : fs::path(text).u8string();
 }
 
 namespace detail {
@@ -81,21 +77,14 @@ namespace {
 // again on every way out but success.
 struct TemporaryFile {
     HANDLE handle = INVALID_HANDLE_VALUE;
-    fs::path name;
-    bool committed = false;
+    fs::path name;  // emptied once it has replaced the target
 
     ~TemporaryFile()
     {
         if (handle != INVALID_HANDLE_VALUE)
             CloseHandle(handle);
-        if (!committed && !name.empty())
+        if (!name.empty())
             DeleteFileW(name.c_str());
-    }
-    bool Close()
-    {
-        const BOOL ok = CloseHandle(handle);
-        handle = INVALID_HANDLE_VALUE;
-        return ok;
     }
 };
 
@@ -137,7 +126,7 @@ Cause RefusedName(const fs::path& target)
 }
 
 // (MinGW's library does not see symbolic links here; a link is replaced.)
-WriteResult WriteReplacing(const fs::path& named, std::string_view text)
+WriteResult WriteReplacing(const fs::path& named, std::string_view content)
 {
     // Wine's ReplaceFileW refuses relative names ("directory name invalid").
     std::error_code ec;
@@ -168,8 +157,8 @@ WriteResult WriteReplacing(const fs::path& named, std::string_view text)
                : err == ERROR_ACCESS_DENIED ? InFolder(Cause::kNoPermission, named)
                                             : FromCode(static_cast<DWORD>(err));
 
-    if (!WriteAll(temp.handle, text) || !WriteAll(temp.handle, kFileEnd) ||
-        !FlushFileBuffers(temp.handle) || !temp.Close())
+    if (!WriteAll(temp.handle, content) || !FlushFileBuffers(temp.handle) ||
+        !CloseHandle(std::exchange(temp.handle, INVALID_HANDLE_VALUE)))
         return FromCode(GetLastError());
 
     // ReplaceFileW keeps an existing file's attributes and permissions.
@@ -190,7 +179,7 @@ WriteResult WriteReplacing(const fs::path& named, std::string_view text)
                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
         }
         if (done) {
-            temp.committed = true;
+            temp.name.clear();
             return {};
         }
         err = GetLastError();

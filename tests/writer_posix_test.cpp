@@ -42,6 +42,9 @@ bool Shared(mode_t mode, mode_t folder = 0775)
 const std::vector<Case> kSystemCases = {
     {"QuotesAndSpacesAreAName", {}, " \"out.vkp\" "},
     {"ALinkToTheFile", [] { return File("real.vkp") && ::symlink("real.vkp", "link") == 0; }, "link", Cause::kSaved, "real.vkp"},
+    {"ALinkToAFileStillToBeMade", [] { return ::symlink("new.vkp", "link") == 0; }, "link", Cause::kSaved, "new.vkp"},
+    {"ALinkFromAnotherFolder", [] { return File("real.vkp") && fs::create_directory("sub") && ::symlink("../real.vkp", "sub/link") == 0; }, "sub/link", Cause::kSaved, "real.vkp"},
+    {"ALoopOfLinks", [] { return ::symlink("a", "b") == 0 && ::symlink("b", "a") == 0; }, "a", Cause::kSystem},
     {"TheDefaultWindowsPath", {}, "C:\\windows\\plocha\\Varnel.vkp", Cause::kWindowsPath},
     {"ABareWindowsDrive", {}, "C:\\", Cause::kWindowsPath},
     {"AWindowsPathWithSlashes", {}, "d:/Varnel.vkp", Cause::kWindowsPath},

@@ -24,10 +24,6 @@ namespace patch::messages {
 struct Text {
     const char* words = "";
     std::vector<std::string> values = {};
-    bool operator==(const Text& other) const
-    {
-        return std::string_view(words) == other.words && values == other.values;
-    }
 };
 // The text in English, its values in place.
 std::string English(const Text& text);
@@ -50,63 +46,53 @@ std::string SystemWords(int code);
 inline Text Reason(const WriteResult& r)
 {
     switch (r.cause) {
-    case Cause::kSaved:
-        return {};
-    case Cause::kNoName:
-        return {VARNEL_TEXT("patch", "no file name was given")};
-    case Cause::kNotText:
-        return {VARNEL_TEXT("patch", "the name is not valid text")};
+    case Cause::kSaved: return {};
+    case Cause::kNoName: return {VARNEL_TEXT("patch", "no file name was given")};
+    case Cause::kNotText: return {VARNEL_TEXT("patch", "the name is not valid text")};
     case Cause::kFolder:
         return {VARNEL_TEXT("patch",
-                            "it is a folder, not a file. Put a file name at the end of "
-                            "the path, for example Varnel.vkp")};
+                            "it is a folder, not a file. Put a file name at the end of the path, "
+                            "for example Varnel.vkp")};
     case Cause::kWindowsPath:
         return {VARNEL_TEXT("patch", "it is a Windows path, which names no folder on this system")};
     case Cause::kReservedName:
         return {VARNEL_TEXT("patch",
                             "the name is reserved for a device on Windows. Choose another name")};
     case Cause::kNameTooLong:
-        return {VARNEL_TEXT("patch",
-                            "the name is longer than the system allows. Choose a "
-                            "shorter name or folder")};
+        return {VARNEL_TEXT(
+            "patch", "the name is longer than the system allows. Choose a shorter name or folder")};
     case Cause::kMissingFolder:
-        return {VARNEL_TEXT("patch",
-                            "the folder \"%1\" does not exist. Type the path of a folder "
-                            "that exists, or choose the file with the button at the end "
-                            "of the path field"),
-                {r.folder}};
+        return {
+            VARNEL_TEXT("patch",
+                        "the folder \"%1\" does not exist. Type the path of a folder that exists, "
+                        "or choose the file with the button at the end of the path field"),
+            {r.folder}};
     case Cause::kNoPermission:
         return {VARNEL_TEXT("patch",
-                            "you may not write to the folder \"%1\". Choose a folder of "
-                            "your own, for example your Documents folder"),
+                            "you may not write to the folder \"%1\". Choose a folder of your own, "
+                            "for example your Documents folder"),
                 {r.folder}};
     case Cause::kReadOnly:
-        return {VARNEL_TEXT("patch",
-                            "the file is read-only. Choose another name, or clear the "
-                            "file's read-only mark")};
+        return {VARNEL_TEXT(
+            "patch",
+            "the file is read-only. Choose another name, or clear the file's read-only mark")};
     case Cause::kInUse:
-        return {VARNEL_TEXT("patch",
-                            "another program has the file open. Close the file there, "
-                            "then save again")};
+        return {VARNEL_TEXT(
+            "patch", "another program has the file open. Close the file there, then save again")};
     case Cause::kDiskFull:
         return {VARNEL_TEXT("patch", "the disk is full. Make room on it, or choose another disk")};
-    case Cause::kPipe:
-        return {VARNEL_TEXT("patch", "it is a named pipe, not a file")};
-    case Cause::kSocket:
-        return {VARNEL_TEXT("patch", "it is a socket, not a file")};
-    case Cause::kDevice:
-        return {VARNEL_TEXT("patch", "it is a device, not a file")};
+    case Cause::kPipe: return {VARNEL_TEXT("patch", "it is a named pipe, not a file")};
+    case Cause::kSocket: return {VARNEL_TEXT("patch", "it is a socket, not a file")};
+    case Cause::kDevice: return {VARNEL_TEXT("patch", "it is a device, not a file")};
     case Cause::kRightsNotKept:
-        return {VARNEL_TEXT("patch",
-                            "its owner or group cannot be kept, and someone would gain "
-                            "rights to it")};
+        return {VARNEL_TEXT(
+            "patch", "its owner or group cannot be kept, and someone would gain rights to it")};
     case Cause::kAclNotKept:
         return {VARNEL_TEXT("patch", "its access control list cannot be kept")};
     case Cause::kNoRoomBeside:
         return {VARNEL_TEXT("patch", "no new file can be made in its folder to replace it (%1)"),
                 {SystemWords(r.code)}};
-    case Cause::kSystem:
-        break;
+    case Cause::kSystem: break;
     }
     return {"%1", {SystemWords(r.code)}};
 }
