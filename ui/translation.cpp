@@ -33,11 +33,8 @@ QString Translated(const patch::messages::Text& text)
     const QString words = QCoreApplication::translate("patch", text.words);
     const auto value = [&text](std::size_t n) { return QString::fromStdString(text.values[n]); };
     switch (text.values.size()) {
-    case 0:
-        return words;
-    case 1:
-        return words.arg(value(0));
-    default:
-        return words.arg(value(0), value(1));  // in one pass, as English() does
+    case 0: return words;
+    case 1: return words.arg(value(0));
+    default: return words.arg(value(0), value(1));  // in one pass, as English() does
     }
 }
