@@ -52,12 +52,9 @@ def leaf(draw, cx, cy, length, width, angle, fill, vein):
     def at(u, v):
         return (cx + u * ca - v * sa, cy + u * sa + v * ca)
 
-    steps = 24
-    top = [at(length * (t / steps - 0.5), width * math.sin(math.pi * t / steps) ** 0.8)
-           for t in range(steps + 1)]
-    bottom = [at(length * (t / steps - 0.5), -width * math.sin(math.pi * t / steps) ** 0.8)
-              for t in range(steps, -1, -1)]
-    draw.polygon(top + bottom, fill=fill)
+    # One side's outline from stalk to tip; the other is its mirror image.
+    side = [(length * (t / 24 - 0.5), width * math.sin(math.pi * t / 24) ** 0.8) for t in range(25)]
+    draw.polygon([at(u, v) for u, v in side] + [at(u, -v) for u, v in reversed(side)], fill=fill)
     draw.line([at(-length / 2, 0), at(length / 2, 0)], fill=vein, width=1)
     for k in range(1, 6):
         u = length * (k / 6 - 0.5)
@@ -114,9 +111,8 @@ def icon_image(size):
     leaf(d, big / 2, big / 2, big * 0.78, big * 0.25, -math.pi / 4,
          (150, 214, 96, 255), (236, 250, 214, 255))
     # Thicken the veins so they survive the reduction.
-    veins = ImageDraw.Draw(img)
-    veins.line([(big * 0.24, big * 0.76), (big * 0.76, big * 0.24)], fill=(236, 250, 214, 255),
-               width=max(2, big // 28))
+    d.line([(big * 0.24, big * 0.76), (big * 0.76, big * 0.24)], fill=(236, 250, 214, 255),
+           width=max(2, big // 28))
     return img.resize((size, size), Image.LANCZOS)
 
 
@@ -145,26 +141,13 @@ def ico_entry(img):
     rgb = Image.new("RGB", img.size, (0, 0, 0))
     rgb.paste(img.convert("RGB"), (0, 0), opaque)
     pal = rgb.quantize(colors=256, method=Image.MEDIANCUT, dither=Image.NONE)
-    palette = pal.getpalette()[: 256 * 3]
-    palette += [0] * (256 * 3 - len(palette))
-
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
-    colours = b"".join(struct.pack("BBBB", palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0)
-                       for i in range(256))
-    row = (size + 3) & ~3
-    pixels = pal.load()
-    xor = b"".join(bytes(pixels[x, y] for x in range(size)) + bytes(row - size)
-                   for y in range(size - 1, -1, -1))
-    mask_row = ((size + 31) // 32) * 4
-    mask = bytearray()
-    alpha = opaque.load()
-    for y in range(size - 1, -1, -1):
-        bits = bytearray(mask_row)
-        for x in range(size):
-            if alpha[x, y] == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + colours + xor + bytes(mask)
+    colours = bytes(pal.getpalette("BGRX")).ljust(256 * 4, b"\0")
+    # Rows bottom-up, each padded to four bytes; a mask bit is set where
+    # the pixel is transparent.
+    xor = pal.tobytes("raw", ("P", (size + 3) & ~3, -1))
+    mask = opaque.convert("1").tobytes("raw", ("1;I", (size + 31) // 32 * 4, -1))
+    return header + colours + xor + mask
 
 
 def write_ico(path, images, large):
