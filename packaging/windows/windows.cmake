@@ -12,17 +12,15 @@ if(NOT qt_type STREQUAL "STATIC_LIBRARY")
 endif()
 
 set(CPACK_GENERATOR ZIP NSIS)
-set(CPACK_PACKAGE_NAME Varnel)
 set(CPACK_PACKAGE_VENDOR "${VARNEL_DEVELOPERS}")
 set(CPACK_PACKAGE_CONTACT "${VARNEL_CONTACT}")
-set(VARNEL_PACKAGE_FILE_NAME "varnel-${PROJECT_VERSION}-win64")
-set(CPACK_PACKAGE_FILE_NAME "${VARNEL_PACKAGE_FILE_NAME}")
+set(CPACK_PACKAGE_FILE_NAME "varnel-${PROJECT_VERSION}-win64")
 # The installer must not be taken for the program itself.
-set(VARNEL_INSTALLER_NAME "${VARNEL_PACKAGE_FILE_NAME}-setup")
-set(CPACK_VARNEL_INSTALLER_NAME "${VARNEL_INSTALLER_NAME}")
+set(CPACK_VARNEL_INSTALLER_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+# The folder under the user's Programs; CPack names the installer and its
+# uninstall entry after it too.
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnel)
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Varnel)
 # Read by NSIS.template.in, which replaces CPack's own: that
 # one asks for administrator rights and installs for all users.
 set(CPACK_VARNEL_EXE varnel.exe)
@@ -30,9 +28,6 @@ set(CPACK_VARNEL_ICON "${PROJECT_SOURCE_DIR}/ui/art/varnel.ico")
 # Drawn by tools/make_art.py from the program's own artwork.
 set(CPACK_VARNEL_WELCOME_PICTURE "${CMAKE_CURRENT_LIST_DIR}/welcome.bmp")
 set(CPACK_VARNEL_LANGUAGES "${CMAKE_CURRENT_LIST_DIR}/languages.nsh")
-set(CPACK_NSIS_PACKAGE_NAME Varnel)
-set(CPACK_NSIS_DISPLAY_NAME Varnel)
-set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 
 # varnel.exe holds Qt and the libraries bundled with it, and the MinGW-w64
 # run-time; their notices travel with it, taken from the copyright files of
@@ -61,15 +56,17 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in
 install(FILES ${PROJECT_BINARY_DIR}/README.txt ${notices} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_per_generator.cmake)
-list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
-include(CPack)
-
-# Checked as a user meets them, under Wine (make windows-test).
+# Checked as a user meets them, under Wine (make windows-test). Set up
+# before include(CPack), which leaves the source package's name in
+# CPACK_PACKAGE_FILE_NAME.
 if(VARNEL_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
   add_test(NAME windows_packages COMMAND sh ${PROJECT_SOURCE_DIR}/tests/support/x11.sh
            sh ${CMAKE_CURRENT_LIST_DIR}/check.sh $<TARGET_FILE:varnel>
-           ${PROJECT_BINARY_DIR}/${VARNEL_PACKAGE_FILE_NAME}.zip ${PROJECT_BINARY_DIR}/${VARNEL_INSTALLER_NAME}.exe)
+           ${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip ${PROJECT_BINARY_DIR}/${CPACK_VARNEL_INSTALLER_NAME}.exe)
   set_tests_properties(windows_packages PROPERTIES LABELS package FIXTURES_REQUIRED wine
                        ENVIRONMENT "${VARNEL_WINE_ENV}")
 endif()
+
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_per_generator.cmake)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+include(CPack)
