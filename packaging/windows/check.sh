@@ -12,6 +12,11 @@ set -eu
 exe=$1 zip=$2 installer=$3
 name=$(basename "$zip" .zip)
 fail() { echo "Windows packages: $*" >&2; exit 1; }
+# Asks again every tenth of a second, for some seconds, until the answer is yes.
+within() {  # seconds command...
+    n=$(($1 * 10)); shift
+    until "$@"; do [ $((n -= 1)) -gt 0 ] || return 1; sleep 0.1; done
+}
 
 # The zip: one folder with the program and its three texts, nothing else.
 listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
@@ -42,9 +47,7 @@ cmp "$programs/varnel.exe" "$exe" || fail "the installed varnel.exe is not the o
 [ -f "$menu/Varnel.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$key" /v UninstallString >/dev/null 2>&1 || fail "no uninstall entry under $key"
 wine reg query "$key" /v EstimatedSize 2>/dev/null | grep -q 'REG_DWORD\s*0x[1-9a-f]' || fail "no installed size in $key"
-if wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Varnel" >/dev/null 2>&1; then
-    fail "the installer wrote for all users"
-fi
+! wine reg query "HKLM${key#HKCU}" >/dev/null 2>&1 || fail "the installer wrote for all users"
 echo "installed for this user into $programs, with its Start-menu entry"
 
 # The entry starts the program; Shift+Tab from the first selector reaches
@@ -53,11 +56,8 @@ wine start "$(winepath -w "$menu/Varnel.lnk")" >/dev/null 2>&1 &
 timeout 30 xdotool search --sync --onlyvisible --name '^Varnel$' windowfocus --sync >/dev/null ||
     fail "the Start-menu entry did not start Varnel"
 xdotool key --clearmodifiers --delay 40 shift+Tab space
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-! xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1 || fail "Exit did not end the started program"
+gone() { ! xdotool search --onlyvisible --name '^Varnel$' >/dev/null 2>&1; }
+within 10 gone || fail "Exit did not end the started program"
 echo "the Start-menu entry starts Varnel"
 
 # The uninstaller hands over to a copy of itself in the temporary folder
@@ -65,16 +65,11 @@ echo "the Start-menu entry starts Varnel"
 # A file of the user's own in the folder stays, and only that.
 echo "the user's" >"$programs/mine.vkp"
 wine "$programs/Uninstall.exe" /S || fail "the silent uninstall failed"
-for _ in $(seq 300); do
-    [ "$(ls -A "$programs")" = mine.vkp ] && break
-    sleep 0.1
-done
-[ "$(ls -A "$programs")" = mine.vkp ] || fail "the uninstaller left in $programs: $(ls -A "$programs" | tr '\n' ' ')"
+only_mine() { [ "$(ls -A "$programs")" = mine.vkp ]; }
+within 30 only_mine || fail "the uninstaller left in $programs: $(ls -A "$programs" | tr '\n' ' ')"
 rm -r "$programs"
 [ ! -e "$menu/Varnel.lnk" ] || fail "the uninstaller left the Start-menu entry"
-if wine reg query "$key" >/dev/null 2>&1; then
-    fail "the uninstaller left $key"
-fi
+! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller left $key"
 echo "uninstalled without a trace"
 echo "$zip: $(stat -c %s "$zip") bytes"
 echo "$installer: $(stat -c %s "$installer") bytes"
