@@ -28,7 +28,9 @@ for downs in 17 7 10 13 17 3 6 9 12 15 2 5; do
 done
 # Make, Right soft key, Right arow: tick the arrow key, back to Make.
 keys Tab Tab space shift+Tab shift+Tab
-[ -z "${2:-}" ] || sh "$(dirname "$0")/../../tools/screenshot.sh" window "$id" "$2"
+# The picture (make windows-screenshot): the window with the frame that the
+# window manager gave it, once that has settled.
+[ -z "${2:-}" ] || { sleep 0.5; import -frame -window "$id" "$2"; echo "wrote $2"; }
 # Make, then Right soft key, Right arow, Save and the path; the path; Save.
 keys space Tab Tab Tab Tab ctrl+a
 xdotool type --clearmodifiers --delay 30 "Z:$(printf '%s' "$work/patch.vkp" | tr / '\\')"
