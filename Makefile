@@ -41,12 +41,6 @@ asan:
 	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(TESTS)"
 	cmake --workflow --preset asan
 
-run:
-	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI)"
-	cmake --preset release
-	cmake --build --preset release --target varnel
-	./build/release/ui/varnel
-
 # CPack would give the outer archive's members the builder's umask.
 package package-check:
 	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(DEB)"
@@ -60,10 +54,17 @@ bench:
 	./build/bench/bench/startup/startup_bench 40
 	sh tests/support/x11.sh ./build/bench/bench/startup/startup_bench --x11 40
 
-screenshot:
-	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI) $(X11) imagemagick qt6ct"
+# The program alone, as the release build makes it.
+varnel:
+	@$(MAKE) -s deps PACKAGES="$(BUILD) $(UI)"
 	cmake --preset release
 	cmake --build --preset release --target varnel
+
+run: varnel
+	./build/release/ui/varnel
+
+screenshot: varnel
+	@$(MAKE) -s deps PACKAGES="$(X11) imagemagick qt6ct"
 	sh tests/support/x11.sh sh tools/screenshot.sh build/release/ui/varnel 14
 
 clean:
@@ -73,6 +74,8 @@ clean:
 # that tools/windows_qt.sh takes from a prebuilt tarball or makes once
 # (about an hour). Building needs no Wine; testing runs under it.
 QT_WINDOWS = VARNEL_QT_WINDOWS=$$(sh tools/windows_qt.sh where)
+# On a display of its own, in the Wine prefix that the tests boot.
+ON_WINE = $(QT_WINDOWS) ctest --preset windows -R wine_boot && . build/windows/wine.env && sh tests/support/x11.sh
 
 windows:
 	@$(MAKE) -s deps PACKAGES="$(BUILD) $(WINDOWS)"
@@ -83,7 +86,7 @@ windows:
 # The zip and the installer, without running anything under Wine.
 windows-package: windows
 	@$(MAKE) -s deps PACKAGES="nsis"
-	$(QT_WINDOWS) cmake --workflow --preset windows-package
+	$(QT_WINDOWS) cpack --preset windows
 
 windows-test: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE) fonts-dejavu-core"
@@ -91,15 +94,12 @@ windows-test: windows
 
 windows-screenshot: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE) imagemagick"
-	$(QT_WINDOWS) ctest --preset windows -R wine_boot
-	. build/windows/wine.env && sh tests/support/x11.sh \
-	    sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png
+	$(ON_WINE) sh tests/system/wine_keyboard.sh build/windows/ui/varnel.exe docs/window-wine.png
 
 windows-bench: windows
 	@$(MAKE) -s deps PACKAGES="$(WINE)"
 	$(QT_WINDOWS) cmake --build --preset windows --target probe_varnel probe_baseline
-	$(QT_WINDOWS) ctest --preset windows -R wine_boot
-	. build/windows/wine.env && sh tests/support/x11.sh sh bench/startup/wine.sh
+	$(ON_WINE) sh bench/startup/wine.sh
 
-.PHONY: all deps test wine-test asan run package package-check bench screenshot clean \
+.PHONY: all deps test wine-test asan package package-check bench varnel run screenshot clean \
         windows windows-package windows-test windows-screenshot windows-bench
