@@ -12,7 +12,7 @@ if(NOT VARNEL_DPKG_BUILDFLAGS)
   return()
 endif()
 
-function(varnel_dpkg_buildflags kind out)
+foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
             ${VARNEL_DPKG_BUILDFLAGS} --get ${kind}
@@ -20,14 +20,9 @@ function(varnel_dpkg_buildflags kind out)
     OUTPUT_VARIABLE flags
     OUTPUT_STRIP_TRAILING_WHITESPACE
     COMMAND_ERROR_IS_FATAL ANY)
-  separate_arguments(flags UNIX_COMMAND "${flags}")
-  set(${out} ${flags} PARENT_SCOPE)
-endfunction()
-
-varnel_dpkg_buildflags(CPPFLAGS cppflags)
-varnel_dpkg_buildflags(CXXFLAGS cxxflags)
-varnel_dpkg_buildflags(LDFLAGS ldflags)
-add_compile_options(${cppflags} ${cxxflags})
-add_link_options(${ldflags})
-string(JOIN " " shown ${cppflags} ${cxxflags} ${ldflags})
+  separate_arguments(VARNEL_${kind} UNIX_COMMAND "${flags}")
+endforeach()
+add_compile_options(${VARNEL_CPPFLAGS} ${VARNEL_CXXFLAGS})
+add_link_options(${VARNEL_LDFLAGS})
+string(JOIN " " shown ${VARNEL_CPPFLAGS} ${VARNEL_CXXFLAGS} ${VARNEL_LDFLAGS})
 message(STATUS "Debian build flags: ${shown}")
