@@ -40,7 +40,8 @@ install(CODE "
   endif()")
 
 # The manual page, the changelog and the copyright file, dated and signed
-# with the values above.
+# with the values above; made when CMake configures, as a change to their
+# sources configures again.
 find_program(VARNEL_GZIP gzip REQUIRED)
 set(docs ${PROJECT_BINARY_DIR}/doc)
 configure_file(docs/varnel.1.in ${docs}/varnel.1 @ONLY)
@@ -48,12 +49,9 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${docs}/changelog @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${docs}/copyright @ONLY)
 foreach(file varnel.1 changelog)
   # -n: no name or time in the header, so the bytes depend on the text alone.
-  add_custom_command(OUTPUT ${docs}/${file}.gz
-                     COMMAND ${VARNEL_GZIP} -9 -n -c ${docs}/${file} > ${docs}/${file}.gz
-                     DEPENDS ${docs}/${file}
-                     VERBATIM)
+  execute_process(COMMAND ${VARNEL_GZIP} -9 -n -c ${docs}/${file} OUTPUT_FILE ${docs}/${file}.gz
+                  COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
-add_custom_target(varnel_docs ALL DEPENDS ${docs}/varnel.1.gz ${docs}/changelog.gz)
 install(FILES ${docs}/varnel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${docs}/copyright ${docs}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
