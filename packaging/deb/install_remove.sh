@@ -67,11 +67,9 @@ trap 'rm -rf "$work"' EXIT INT TERM
 # may remain.
 left=""
 while IFS= read -r path; do
-    [ -e "$path" ] || [ -L "$path" ] || continue
-    if [ -d "$path" ] && [ ! -L "$path" ] && dpkg -S "$path" >/dev/null 2>&1; then
-        continue
+    if [ -e "$path" ] || [ -L "$path" ]; then
+        [ -d "$path" ] && [ ! -L "$path" ] && dpkg -S "$path" >/dev/null 2>&1 || left="$left $path"
     fi
-    left="$left $path"
 done <"$work/paths"
 [ -z "$left" ] || fail "left behind after purge:$left"
 echo "package installs, starts, and is removed and purged without a trace ($(wc -l <"$work/paths") paths checked)"

@@ -42,7 +42,5 @@ for deb in "$first" "$second"; do
     dpkg-deb --contents "$deb" >"$deb.list"
     dpkg-deb --raw-extract "$deb" "$deb.tree"
 done
-diff "$first.members" "$second.members" >&2 || true
-diff "$first.list" "$second.list" >&2 || true
-diff -r "$first.tree" "$second.tree" >&2 || true
+for part in members list tree; do diff -r "$first.$part" "$second.$part" >&2 || true; done
 exit 1
