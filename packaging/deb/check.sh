@@ -12,7 +12,6 @@ fail() { echo "$*" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 dpkg-deb --extract "$deb" "$work"
-id=$VARNEL_APP_ID
 
 # Every tag fails, down to the pedantic ones; a tag the package means to
 # keep would need an override with its reason beside it.
@@ -25,7 +24,7 @@ echo "reuse lint: compliant"
 
 # Only the upper-case letters of the id, which the desktop already knows it
 # by, are let through.
-metainfo=$work/usr/share/metainfo/$id.metainfo.xml
+metainfo=$work/usr/share/metainfo/$VARNEL_APP_ID.metainfo.xml
 report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "$report"
 echo "$report"
 extra=$(printf '%s\n' "$report" | grep -E '^[EWIP]: ' | grep -v ': cid-contains-uppercase-letter ' || true)
@@ -33,7 +32,7 @@ extra=$(printf '%s\n' "$report" | grep -E '^[EWIP]: ' | grep -v ': cid-contains-
 
 # The branding colours are the icon's own; redrawn artwork must bring them
 # along. Each one covers a good part of the largest icon.
-icon=$work/usr/share/icons/hicolor/256x256/apps/$id.png
+icon=$work/usr/share/icons/hicolor/256x256/apps/$VARNEL_APP_ID.png
 convert "$icon" -format %c histogram:info:- >"$work/histogram"
 for colour in $(grep -o '#[0-9a-fA-F]\{6\}' "$metainfo"); do
     hex=$(echo "${colour#\#}" | tr a-f A-F)

@@ -30,13 +30,12 @@ triggered() {  # install|remove
 # The package brings no scripts of its own: Debian's triggers refresh the
 # desktop's menu and icon caches, here and on removal.
 triggered install
-id=$VARNEL_APP_ID
 cache=/usr/share/icons/hicolor/icon-theme.cache
-grep -q "$id" "$cache" || fail "the icon cache does not know $id"
+grep -q "$VARNEL_APP_ID" "$cache" || fail "the icon cache does not know $VARNEL_APP_ID"
 
-desktop-file-validate /usr/share/applications/$id.desktop
+desktop-file-validate /usr/share/applications/$VARNEL_APP_ID.desktop
 for size in $VARNEL_ICON_SIZES; do
-    test -f /usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    test -f /usr/share/icons/hicolor/${size}x$size/apps/$VARNEL_APP_ID.png
 done
 # CET marking cannot be had on Debian 12: its C start files carry none, and
 # its dpkg-buildflags does not ask for it.
@@ -55,7 +54,7 @@ wait "$pid" 2>/dev/null || true
 
 $sudo apt-get remove -y -qq varnel >"$work/remove.log" 2>&1 || { cat "$work/remove.log" >&2; exit 1; }
 triggered remove
-! grep -q "$id" "$cache" || fail "the icon cache still knows $id"
+! grep -q "$VARNEL_APP_ID" "$cache" || fail "the icon cache still knows $VARNEL_APP_ID"
 # With no configuration files, removing already made dpkg forget the
 # package, and apt-get would no longer find it to purge; dpkg purges either way.
 $sudo dpkg --purge varnel
