@@ -6,13 +6,9 @@
 # the image (code, data, unwind tables, imports, resources).
 #   tools/exe_parts.sh build/windows/ui/varnel.map
 set -eu
-awk '
-function hex(s,    i, v) {
-    v = 0
-    s = tolower(substr(s, 3))
-    for (i = 1; i <= length(s); i++) v = v * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
-    return v
-}
+# mawk (Debian's awk, always installed) reads "0x..." as a number, as
+# POSIX asks; gawk would not without --non-decimal-data.
+mawk '
 # library(member.obj) -> library; an object of its own -> its folder
 function add(file, size,    p, n) {
     if (file == "dll") file = "relocations"
@@ -29,12 +25,12 @@ function add(file, size,    p, n) {
 # An input section: " .name addr size file", or its name alone on a line
 # and the rest on the next.
 /^ [^ *]/ {
-    if (NF >= 4 && $2 ~ /^0x/ && $3 ~ /^0x/) { add($4, hex($3)); pending = "" }
+    if (NF >= 4 && $2 ~ /^0x/ && $3 ~ /^0x/) { add($4, $3 + 0); pending = "" }
     else if (NF == 1) pending = $1
     next
 }
 pending != "" && $1 ~ /^0x/ && $2 ~ /^0x/ && NF >= 3 && $3 !~ /^(BYTE|SHORT|LONG|QUAD)$/ {
-    add($3, hex($2)); pending = ""
+    add($3, $2 + 0); pending = ""
     next
 }
 END {
