@@ -35,8 +35,7 @@ extra=$(printf '%s\n' "$report" | grep -E '^[EWIP]: ' | grep -v ': cid-contains-
 icon=$work/usr/share/icons/hicolor/256x256/apps/$VARNEL_APP_ID.png
 convert "$icon" -format %c histogram:info:- >"$work/histogram"
 for colour in $(grep -o '#[0-9a-fA-F]\{6\}' "$metainfo"); do
-    hex=$(echo "${colour#\#}" | tr a-f A-F)
-    pixels=$(awk -v hex="#${hex}FF" '$3 == hex { sub(":", "", $1); print $1 }' "$work/histogram")
+    pixels=$(awk -v hex="${colour}FF" 'toupper($3) == toupper(hex) { sub(":", "", $1); print $1 }' "$work/histogram")
     [ "${pixels:-0}" -ge 6554 ] || fail "branding colour $colour covers ${pixels:-0} pixels of the icon"
 done
 echo "branding colours: taken from the icon"
