@@ -137,7 +137,7 @@ exec 9>"$prefix.lock"
 flock 9
 if [ "$mode" = build ]; then
     build
-elif [ -n "$tarball" ] && [ -f "$tarball" ] && from_tarball; then
+elif [ -f "$tarball" ] && from_tarball; then
     :
 elif reusable; then
     say "reusing $prefix ($(sed -n 's/^made: //p' "$stamp"))"
