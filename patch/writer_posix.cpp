@@ -169,13 +169,16 @@ void RemoveAbandoned(int folder)
 {
     const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(fd >= 0 ? ::fdopendir(fd) : nullptr, &::closedir);
-    if (!dir && fd >= 0)
-        ::close(fd);
-    while (const dirent* entry = dir ? ::readdir(dir.get()) : nullptr) {
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!IsTemporaryName(entry->d_name))
+            continue;
         const Descriptor file{
-            IsTemporaryName(entry->d_name)
-                ? ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
-                : -1};
+            ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)};
         struct stat st {};
         if (file.fd >= 0 && ::fstat(file.fd, &st) == 0 &&
             ::time(nullptr) - st.st_mtime >= kAbandonedAfterSeconds && Claim(file.fd, F_RDLCK))
